@@ -1,0 +1,50 @@
+// What painting costs with the load-on-every-paint rule: one card, and a full
+// table of 52 face-up cards. Run offscreen: QT_QPA_PLATFORM=offscreen.
+#include "U_52Cartes.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <cstdio>
+
+namespace {
+template <typename F> double microsecondes(int fois, F &&f)
+{
+    QElapsedTimer t;
+    t.start();
+    for (int i = 0; i < fois; ++i)
+        f();
+    return double(t.nsecsElapsed()) / 1000.0 / fois;
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QWidget table;
+    table.resize(792, 553);
+    TTalon talon(&table, {360, 420});
+    for (int i = 0; i < 52; ++i) {
+        TCarte *carte = talon.Cartes()[i];
+        carte->move(5 + (i % 13) * 60, 55 + (i / 13) * 110);
+        carte->SetFaceVisible(true);
+        carte->show();
+    }
+    table.show();
+    QCoreApplication::processEvents();
+
+    const int tours = 200;
+    const double chargement = microsecondes(tours * 52, [&, i = 0]() mutable {
+        const QImage image(QStringLiteral(":/cartes/%1.bmp").arg(talon.Cartes()[i++ % 52]->NomBitmap()));
+        Q_UNUSED(image);
+    });
+    const double carte = microsecondes(tours * 52, [&, i = 0]() mutable {
+        talon.Cartes()[i++ % 52]->SetFaceVisible(true); // a synchronous repaint
+    });
+    const double table52 = microsecondes(tours, [&] { table.repaint(); });
+
+    std::printf("bitmap load alone:        %8.1f us\n", chargement);
+    std::printf("one card paint:           %8.1f us\n", carte);
+    std::printf("full table of 52 cards:   %8.1f us (%.1f us per card)\n", table52, table52 / 52);
+    return 0;
+}

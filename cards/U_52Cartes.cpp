@@ -1,0 +1,160 @@
+#include "U_52Cartes.h"
+#include "Plateforme.h"
+
+#include <QImage>
+#include <algorithm>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+constexpr const char *nomsDos[] = {
+    "STD1", "STD2", "FISHES1", "FISHES2", "BEACH", "LEAVES1", "LEAVES2", "ROBOT",
+    "ROSES", "SHELL", "CASTLE", "HAND", "DOSSTANDARD", "CROIX", "ROND", "VIDEAQUA",
+};
+constexpr char lettresCouleur[] = {'T', 'K', 'C', 'P'};
+} // namespace
+
+QString NomBitmapDos(TDosCarte dos) { return QLatin1String(nomsDos[int(dos)]); }
+
+QString NomBitmapFace(TCouleurCarte couleur, TValeurCarte valeur)
+{
+    return QLatin1Char(lettresCouleur[int(couleur)]) + QString::number(valeur);
+}
+
+// ---- TCarte ----
+
+TCarte::TCarte(QWidget *proprietaire) : QWidget(proprietaire)
+{
+    resize(Largeur, Hauteur);
+    // Opaque: the card covers its whole rectangle, nothing behind needs painting.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TCarte::SetValeur(int v)
+{
+    valeur = TValeurCarte(std::clamp(v, 1, 13));
+    Paint();
+}
+
+void TCarte::SetCouleur(TCouleurCarte c)
+{
+    couleur = c;
+    Paint();
+}
+
+void TCarte::SetFaceVisible(bool f)
+{
+    faceVisible = f;
+    Paint();
+}
+
+void TCarte::SetDosCarte(TDosCarte d)
+{
+    dosCarte = d;
+    Paint();
+}
+
+void TCarte::SetSelectionnee(bool s)
+{
+    selectionnee = s;
+    Paint();
+}
+
+QString TCarte::NomBitmap() const
+{
+    return faceVisible ? NomBitmapFace(couleur, valeur) : NomBitmapDos(dosCarte);
+}
+
+void TCarte::Paint()
+{
+    // Synchronous, on the window's surface; a hidden card draws nothing.
+    if (Visible())
+        repaint();
+}
+
+void TCarte::paintEvent(QPaintEvent *)
+{
+    // No cache: the picture is looked up by name at every paint.
+    const QImage bitmap(QStringLiteral(":/cartes/%1.bmp").arg(NomBitmap()));
+    if (!bitmap.isNull()) {
+        QPainter p(this);
+        // A selected card shows as the colour negative of its picture.
+        p.setCompositionMode(selectionnee ? QPainter::RasterOp_NotSource
+                                          : QPainter::CompositionMode_Source);
+        p.drawImage(0, 0, bitmap);
+    }
+    if (width() != Largeur || height() != Hauteur)
+        resize(Largeur, Hauteur);
+}
+
+void TCarte::mousePressEvent(QMouseEvent *e) { emit MouseDown(this, e->button()); }
+
+// ---- TGenerateur ----
+
+quint32 TGenerateur::Tirer(quint32 n)
+{
+    etat = etat * 134775813u + 1u;
+    return quint32((quint64(etat) * n) >> 32);
+}
+
+// ---- TTalon ----
+
+TTalon::TTalon(QWidget *fenetre, QPoint position) : positionTalon(position)
+{
+    int i = 0;
+    for (int rang = 1; rang <= 13; ++rang) {
+        for (int couleur = 0; couleur < 4; ++couleur) {
+            auto *carte = new TCarte(fenetre);
+            cartes[i++] = carte;
+            carte->SetFaceVisible(false);
+            carte->hide();
+            carte->SetValeur(rang);
+            carte->SetCouleur(TCouleurCarte(couleur));
+            carte->move(positionTalon);
+        }
+    }
+    sommet = 51;
+}
+
+TTalon::~TTalon()
+{
+    for (TCarte *carte : cartes)
+        delete carte;
+}
+
+TGenerateur &TTalon::Generateur()
+{
+    static TGenerateur generateur;
+    return generateur;
+}
+
+void TTalon::Melanger()
+{
+    TGenerateur &hasard = Generateur();
+    hasard.Semer(Plateforme().CompteurHauteResolution());
+    // Every card swaps with any place of the whole deck (not Fisher–Yates).
+    for (int i = 0; i < 52; ++i)
+        std::swap(cartes[i], cartes[hasard.Tirer(52)]);
+    for (int i = 0; i < 52; ++i) {
+        TCarte *carte = cartes[i];
+        carte->move(positionTalon);
+        carte->SetFaceVisible(false);
+        carte->hide();
+        carte->SetTag(i);
+        carte->raise(); // in index order, so Cartes()[51] ends on top
+    }
+    sommet = 51;
+}
+
+bool TTalon::TirerCarte(TCarte *&carte)
+{
+    if (sommet < 0)
+        return false;
+    carte = cartes[sommet--];
+    if (sommet >= 0) {
+        TCarte *dessus = cartes[sommet];
+        dessus->show();
+        dessus->SetFaceVisible(false);
+    }
+    return true;
+}

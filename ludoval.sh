@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine, builds Ludoval, then runs it or its tests.
+#   ./ludoval.sh run    build and start the program
+#   ./ludoval.sh test   build, then pass the tests (also under ASan + UBSan)
+set -euo pipefail
+cd "$(dirname "$0")"
+
+paquets=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libjpeg-dev
+         fonts-liberation xvfb xauth)
+
+installer_paquets() {
+    local manquants=()
+    for p in "${paquets[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || manquants+=("$p")
+    done
+    [ ${#manquants[@]} -eq 0 ] && return
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    $sudo apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${manquants[@]}"
+}
+
+construire() { # dossier, options de cmake…
+    local dossier=$1
+    shift
+    cmake -S . -B "$dossier" "$@"
+    cmake --build "$dossier" -j2
+}
+
+case "${1:-}" in
+run)
+    installer_paquets
+    construire build
+    exec ./build/shell/ludoval
+    ;;
+test)
+    installer_paquets
+    construire build
+    (cd build && ctest --output-on-failure)
+    construire build-asan -DLUDOVAL_SANITIZE=ON
+    (cd build-asan && ctest --output-on-failure)
+    ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
