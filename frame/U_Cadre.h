@@ -1,0 +1,150 @@
+// The game window that the five games share: its menu bar, toolbar and status
+// bar, the seven actions, the table colour and card backs, the pause, the
+// card slide, the win question and the window's life. A game derives from it
+// and supplies its rules: CreerTalon, NouvellePartie and CarteMouseDown.
+#pragma once
+
+#include "U_52Cartes.h"
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QStatusBar>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QAction;
+class QDialog;
+
+// The five games, in the order the chooser lists them.
+enum class TJeu { BlocusQuatorze, Casino, Melange, MultiplesSept, PetitsPaquets };
+
+// What differs from one game window to another; the rest is common.
+struct TDonneesJeu {
+    const char *caption;
+    QSize client;              // the client area, menu bar to status bar
+    int hauteurBarreEtat;
+    int hauteurTexteEtat;      // pixel height of the status text
+    QPoint positionTalon;
+    bool choixDos;             // has the card-back action
+    const char *bulleChoisirReussite; // nullptr: no tooltip
+    const char *bulleCouleurTapis;    // nullptr: no tooltip
+    const char *sujetAide;
+};
+const TDonneesJeu &DonneesJeu(TJeu jeu);
+
+// The program's help file, named once at start-up.
+extern QString FichierAide;
+
+// The status bar: one text across its whole width.
+class TBarreEtat : public QStatusBar {
+    Q_OBJECT
+public:
+    TBarreEtat(int hauteur, int hauteurTexte, QWidget *parent);
+    QString Texte() const { return texte->text(); }
+    void SetTexte(const QString &t) { texte->setText(t); }
+
+private:
+    QLabel *texte;
+};
+
+class TfrmJeu : public QMainWindow {
+    Q_OBJECT
+public:
+    ~TfrmJeu() override;
+
+    TJeu Jeu() const { return jeu; }
+    const TDonneesJeu &Donnees() const { return DonneesJeu(jeu); }
+    TTalon *Talon() const { return talon.get(); }
+    TBarreEtat *BarreEtat() const { return barreEtat; }
+    QColor CouleurTapis() const;
+
+    // Shows the window for a new game: it deals as soon as it is on screen.
+    void AfficherPourJouer();
+    // A new deal: the operation under way stops at its next pause.
+    void LancerNouvellePartie();
+
+    // Pause of n × 10 ms that keeps handling events; ends early when a new
+    // deal overtakes the operation that paused.
+    void Attendre(quint32 n);
+    // Slides a card to (x, y) in about ten steps, then the deal sound.
+    void AnimerCarte(TCarte *carte, int x, int y);
+    // The win question: Yes deals again here, No ends the program.
+    void PartieGagnee();
+
+    // Every deal has its number; an operation that paused checks it.
+    quint32 NumeroDonne() const { return numeroDonne; }
+    // While raised, card clicks are ignored.
+    bool ClicsBloques() const { return gardes > 0; }
+
+    // The seven actions, named after their menu and command.
+    QAction *JeuNouvellePartie = nullptr;
+    QAction *AideRegle = nullptr;
+    QAction *JeuChoisirReussite = nullptr;
+    QAction *JeuQuitter = nullptr;
+    QAction *AideAPropos = nullptr;
+    QAction *OptionsChoixDos = nullptr; // absent where no back is ever seen
+    QAction *OptionsChoixCouleurTapis = nullptr;
+
+    // The windows that the game windows share, set by start-up.
+    static QWidget *ChoixReussite;
+    static QDialog *APropos;
+    // Shows the card-back chooser; the back picked, or nothing.
+    static std::function<std::optional<TDosCarte>(QWidget *)> ChoixDosCartes;
+
+protected:
+    explicit TfrmJeu(TJeu jeu, QWidget *parent = nullptr);
+
+    // ---- what each game supplies ----
+    // Builds the deck and hooks the cards' clicks; games may add to it.
+    virtual void CreerTalon();
+    virtual void NouvellePartie() = 0;
+    virtual void CarteMouseDown(TCarte *carte) = 0;
+
+    // The handlers of the actions.
+    void JeuNouvellePartieExecute();
+    void JeuQuitterExecute();
+    void AideRegleExecute();
+    void AideAProposExecute();
+    void OptionsChoixDosExecute();
+    void OptionsChoixCouleurTapisExecute();
+    void JeuChoisirReussiteExecute();
+
+    void closeEvent(QCloseEvent *e) override;
+
+    // One operation of a game (a deal, a judgement) that pauses: it may block
+    // card clicks while a click could corrupt it, and it learns whether a new
+    // deal has overtaken it.
+    class TOperation {
+    public:
+        enum TClics { Bloques, Libres };
+        TOperation(TfrmJeu *fenetre, TClics clics);
+        ~TOperation();
+        TOperation(const TOperation &) = delete;
+        TOperation &operator=(const TOperation &) = delete;
+        // A new deal has begun since: leave the table alone.
+        bool Interrompue() const { return fenetre->numeroDonne != donne; }
+        // From here on the player may choose again (the choice is empty).
+        void LibererClics();
+
+    private:
+        TfrmJeu *fenetre;
+        quint32 donne;
+        bool bloque;
+    };
+
+private:
+    void CreerActions();
+    void CreerMenus();
+    void CreerBarreOutils();
+    void CarteCliquee(TCarte *carte);
+    void AbandonnerPartie();
+
+    TJeu jeu;
+    std::unique_ptr<TTalon> talon;
+    TBarreEtat *barreEtat = nullptr;
+    QColor couleurDialogue = Qt::black; // the colour dialog's own memory
+    bool dejaAffichee = false;
+    quint32 numeroDonne = 0;
+    int gardes = 0;
+};

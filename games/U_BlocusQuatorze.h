@@ -1,0 +1,30 @@
+// Le blocus des quatorze: the whole deck face up in twelve overlapping
+// columns; two bottom cards whose ranks total fourteen leave the table.
+#pragma once
+
+#include "U_Cadre.h"
+
+#include <array>
+
+class TfrmBlocusQuatorze : public TfrmJeu {
+    Q_OBJECT
+public:
+    explicit TfrmBlocusQuatorze(QWidget *parent = nullptr);
+
+    static constexpr quint8 Aucune = 100; // an empty choice slot
+
+    // Where place i lies: twelve columns, five rows (the last one short).
+    static QPoint PositionPlace(int place);
+
+    // The game's state.
+    std::array<bool, 52> Disponible{}; // the card at this place may be chosen
+    quint8 CartesRestantes = 0;
+    quint8 NbSelection = 0;
+    quint8 Carte1 = Aucune;
+    quint8 Carte2 = Aucune;
+
+    void NouvellePartie() override;
+    void CarteMouseDown(TCarte *carte) override;
+    void Distribuer();
+    void VerifierSelection();
+};

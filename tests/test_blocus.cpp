@@ -1,0 +1,540 @@
+// Le blocus des quatorze, played through clicks on the real window.
+#include "PlateformeTest.h"
+#include "U_BlocusQuatorze.h"
+
+#include <QRandomGenerator>
+#include <QSet>
+#include <QTest>
+#include <functional>
+
+namespace {
+const QString basDeColonne = QStringLiteral("Sélectionnez une carte de bas de colonne.");
+const QString deuxieme = QStringLiteral("Sélectionnez une deuxième carte");
+const QString sommeIncorrecte = QStringLiteral("Somme incorrecte.");
+
+// The ranks that a deal from `graine` lays at places 0 to 51.
+std::array<int, 52> Donne(TPlateformeTest &plateforme, quint32 graine)
+{
+    QWidget brouillon;
+    TTalon talon(&brouillon, {});
+    plateforme.graine = graine;
+    talon.Melanger();
+    std::array<int, 52> rangs{};
+    for (int i = 0; i < 52; ++i)
+        rangs[i] = talon.Cartes()[i]->Valeur();
+    return rangs;
+}
+
+// The places of a column, top to bottom.
+QList<int> Colonne(int c)
+{
+    QList<int> places;
+    for (int p = c; p < 52; p += 12)
+        places << p;
+    return places;
+}
+
+// A winning order of pairs for a deal, or nothing: depth-first over how many
+// cards each column has lost, remembering the positions that lose.
+std::optional<QList<std::pair<int, int>>> Resoudre(const std::array<int, 52> &rangs)
+{
+    QSet<quint64> perdantes;
+    std::array<int, 12> retirees{};
+    QList<std::pair<int, int>> coups;
+    auto bas = [&](int c) {
+        const QList<int> col = Colonne(c);
+        return retirees[c] < col.size() ? col[col.size() - 1 - retirees[c]] : -1;
+    };
+    std::function<bool(int)> chercher = [&](int restantes) {
+        if (restantes == 0)
+            return true;
+        quint64 cle = 0;
+        for (int r : retirees)
+            cle = cle * 6 + quint64(r);
+        if (perdantes.contains(cle))
+            return false;
+        for (int a = 0; a < 12; ++a)
+            for (int b = a + 1; b < 12; ++b) {
+                const int pa = bas(a), pb = bas(b);
+                if (pa < 0 || pb < 0 || rangs[pa] + rangs[pb] != 14)
+                    continue;
+                ++retirees[a], ++retirees[b];
+                coups.append({pa, pb});
+                if (chercher(restantes - 2))
+                    return true;
+                coups.removeLast();
+                --retirees[a], --retirees[b];
+            }
+        perdantes.insert(cle);
+        return false;
+    };
+    if (chercher(52))
+        return coups;
+    return std::nullopt;
+}
+
+// A point of the card at `place` that no other card covers.
+QPoint PointVisible(int place) { return TfrmBlocusQuatorze::PositionPlace(place) + QPoint(30, 30); }
+} // namespace
+
+class TestBlocus : public QObject {
+    Q_OBJECT
+    TPlateformeTest plateforme;
+    std::unique_ptr<TfrmBlocusQuatorze> fenetre;
+
+    // The first seed from `depuis` whose deal satisfies `condition`.
+    quint32 Graine(const std::function<bool(const std::array<int, 52> &)> &condition, quint32 depuis = 1)
+    {
+        for (quint32 g = depuis;; ++g)
+            if (condition(Donne(plateforme, g)))
+                return g;
+    }
+
+    // Shows the window and lets it deal from `graine`.
+    void Jouer(quint32 graine)
+    {
+        plateforme.graine = graine;
+        fenetre->AfficherPourJouer();
+        plateforme.TraiterEvenements(); // the deal runs from the main loop
+        QCOMPARE(fenetre->CartesRestantes, 52);
+        plateforme.Effacer();
+    }
+
+    void Clic(int place, Qt::MouseButton bouton = Qt::LeftButton) { Cliquer(fenetre.get(), PointVisible(place), bouton); }
+    TCarte *Carte(int place) const { return fenetre->Talon()->Cartes()[place]; }
+    int SonsDeSelection() const
+    {
+        return int(std::count_if(plateforme.sons.begin(), plateforme.sons.end(),
+                                 [](const auto &s) { return s.nom == QStringLiteral("CarteSelectionnee.wav"); }));
+    }
+
+    // What must hold whenever no operation is under way.
+    void VerifierEtat()
+    {
+        int surTable = 0;
+        QSet<TCarte *> vues;
+        for (int i = 0; i < 52; ++i) {
+            TCarte *c = Carte(i);
+            vues.insert(c);
+            QCOMPARE(c->Tag(), i);
+            if (c->Visible()) {
+                ++surTable;
+                QCOMPARE(c->pos(), TfrmBlocusQuatorze::PositionPlace(i));
+                QVERIFY(c->FaceVisible());
+            }
+        }
+        QCOMPARE(vues.size(), 52);
+        QCOMPARE(int(fenetre->CartesRestantes), surTable);
+        const quint8 choix[] = {fenetre->Carte1, fenetre->Carte2};
+        int choisies = 0;
+        for (quint8 c : choix) {
+            if (c == TfrmBlocusQuatorze::Aucune)
+                continue;
+            QVERIFY(c < 52);
+            QVERIFY(Carte(c)->Visible());
+            QVERIFY(fenetre->Disponible[c]);
+            QVERIFY(Carte(c)->Selectionnee());
+            ++choisies;
+        }
+        QCOMPARE(int(fenetre->NbSelection), choisies);
+        for (int i = 0; i < 52; ++i)
+            if (Carte(i)->Visible() && Carte(i)->Selectionnee())
+                QVERIFY(i == fenetre->Carte1 || i == fenetre->Carte2);
+        QVERIFY(!fenetre->ClicsBloques());
+    }
+
+private slots:
+    void init()
+    {
+        plateforme.Effacer();
+        plateforme.reponses.clear();
+        plateforme.dureesSons.clear();
+        fenetre = std::make_unique<TfrmBlocusQuatorze>();
+    }
+    void cleanup() { fenetre.reset(); }
+
+    void ouverture();
+    void paireAcceptee();
+    void deuxSeptEtColonneDeCinq();
+    void paireRefusee();
+    void premierChoixRetire();
+    void partieGagnee();
+    void entreesPendantLesPauses();
+    void nouvelleDonnePendantUneOperation();
+    void aleatoire();
+};
+
+void TestBlocus::ouverture()
+{
+    plateforme.graine = 4;
+    fenetre->AfficherPourJouer();
+    const quint32 t0 = plateforme.maintenant;
+    plateforme.TraiterEvenements();
+
+    // Row by row, a slide and a deal sound per card: about five seconds.
+    QCOMPARE(plateforme.sons.size(), 52);
+    for (const auto &son : plateforme.sons)
+        QCOMPARE(son.nom, QStringLiteral("CarteDistrib.wav"));
+    QVERIFY(plateforme.maintenant - t0 >= 52 * 90);
+    QVERIFY(plateforme.maintenant - t0 <= 52 * 100);
+
+    QCOMPARE(fenetre->CartesRestantes, 52);
+    QCOMPARE(fenetre->NbSelection, 0);
+    QCOMPARE(fenetre->Carte1, 100);
+    QCOMPARE(fenetre->Carte2, 100);
+    QCOMPARE(fenetre->BarreEtat()->Texte(), basDeColonne);
+    for (int i = 0; i < 52; ++i) {
+        QCOMPARE(fenetre->Disponible[i], i >= 40);
+        QVERIFY(!Carte(i)->Selectionnee());
+    }
+    VerifierEtat();
+    // Every card lies over those laid before it.
+    const QObjectList enfants = fenetre->children();
+    for (int i = 1; i < 52; ++i)
+        QVERIFY(enfants.indexOf(Carte(i)) > enfants.indexOf(Carte(i - 1)));
+    QCOMPARE(fenetre->childAt(PointVisible(0)), Carte(0));
+    QCOMPARE(fenetre->childAt(TfrmBlocusQuatorze::PositionPlace(0) + QPoint(68, 90)), Carte(13));
+
+    // A covered card: nothing at all.
+    plateforme.Effacer();
+    for (int place : {0, 17, 39}) {
+        Clic(place);
+        QCOMPARE(fenetre->NbSelection, 0);
+        QVERIFY(!Carte(place)->Selectionnee());
+    }
+    QVERIFY(plateforme.journal.isEmpty());
+    QCOMPARE(fenetre->BarreEtat()->Texte(), basDeColonne);
+}
+
+void TestBlocus::paireAcceptee()
+{
+    // A king and an ace at the bottom of two four-card columns.
+    int roi = -1, as = -1;
+    const quint32 g = Graine([&](const auto &r) {
+        roi = as = -1;
+        for (int p = 40; p < 48; ++p) {
+            if (r[p] == 13) roi = p;
+            if (r[p] == 1) as = p;
+        }
+        return roi >= 0 && as >= 0;
+    });
+    Jouer(g);
+    plateforme.dureesSons[QStringLiteral("CarteSelectionnee.wav")] = 80;
+    const quint32 t0 = plateforme.maintenant;
+
+    Clic(roi);
+    QVERIFY(Carte(roi)->Selectionnee());
+    QCOMPARE(fenetre->Carte1, roi);
+    QCOMPARE(fenetre->NbSelection, 1);
+    QCOMPARE(fenetre->BarreEtat()->Texte(), deuxieme);
+    QCOMPARE(plateforme.maintenant, t0 + 80); // the selection sound, to its end
+
+    QString texteEntre;
+    plateforme.InjecterDans(80 + 500, [&] { texteEntre = fenetre->BarreEtat()->Texte(); });
+    Clic(as, Qt::RightButton); // any button chooses
+    QCOMPARE(texteEntre, basDeColonne);
+    QVERIFY(!Carte(roi)->Visible());
+    QVERIFY(!Carte(as)->Visible());
+    QVERIFY(Carte(roi)->Selectionnee()); // gone, still marked
+    QCOMPARE(fenetre->CartesRestantes, 50);
+    QVERIFY(fenetre->Disponible[roi - 12]);
+    QVERIFY(fenetre->Disponible[as - 12]);
+    QCOMPARE(fenetre->NbSelection, 0);
+    QCOMPARE(fenetre->Carte1, 100);
+    QCOMPARE(fenetre->Carte2, 100);
+    QCOMPARE(SonsDeSelection(), 2);
+    QVERIFY(plateforme.bips.isEmpty());
+    QCOMPARE(plateforme.maintenant, t0 + 80 + 80 + 1000);
+    VerifierEtat();
+}
+
+void TestBlocus::deuxSeptEtColonneDeCinq()
+{
+    // Two sevens at the bottom, one of them ending a five-card column.
+    int a = -1, b = -1;
+    const quint32 g = Graine([&](const auto &r) {
+        a = b = -1;
+        for (int p = 48; p < 52 && a < 0; ++p)
+            if (r[p] == 7) a = p;
+        for (int p = 40; p < 48 && b < 0; ++p)
+            if (r[p] == 7) b = p;
+        return a >= 0 && b >= 0;
+    });
+    Jouer(g);
+    Clic(a);
+    Clic(b);
+    QCOMPARE(fenetre->CartesRestantes, 50);
+    QVERIFY(fenetre->Disponible[a - 12]); // row 3 of a five-card column
+    QVERIFY(fenetre->Disponible[b - 12]);
+    for (int p = 0; p < 40; ++p)
+        QCOMPARE(fenetre->Disponible[p], p == a - 12 || p == b - 12);
+    VerifierEtat();
+}
+
+void TestBlocus::paireRefusee()
+{
+    int roi = -1, dame = -1;
+    const quint32 g = Graine([&](const auto &r) {
+        roi = dame = -1;
+        for (int p = 40; p < 52; ++p) {
+            if (r[p] == 13) roi = p;
+            if (r[p] == 12) dame = p;
+        }
+        return roi >= 0 && dame >= 0;
+    });
+    Jouer(g);
+    Clic(roi);
+    const quint32 t0 = plateforme.maintenant;
+    plateforme.Effacer();
+
+    struct { QString texte; bool marques; int nb; } a500, a1500;
+    plateforme.InjecterDans(500, [&] {
+        a500 = {fenetre->BarreEtat()->Texte(), Carte(roi)->Selectionnee() && Carte(dame)->Selectionnee(),
+                fenetre->NbSelection};
+    });
+    plateforme.InjecterDans(1500, [&] {
+        a1500 = {fenetre->BarreEtat()->Texte(), Carte(roi)->Selectionnee() || Carte(dame)->Selectionnee(),
+                 fenetre->NbSelection};
+    });
+    Clic(dame);
+    // The message and three beeps at once, one second with both marked...
+    QCOMPARE(plateforme.journal, (QStringList{"son CarteSelectionnee.wav", "bip", "bip", "bip"}));
+    QCOMPARE(plateforme.bips, (QList<quint32>{t0, t0, t0}));
+    QCOMPARE(a500.texte, sommeIncorrecte);
+    QVERIFY(a500.marques);
+    QCOMPARE(a500.nb, 2);
+    // ...then the marks cleared, the opening text, and one more second.
+    QCOMPARE(a1500.texte, basDeColonne);
+    QVERIFY(!a1500.marques);
+    QCOMPARE(a1500.nb, 0);
+    QCOMPARE(plateforme.maintenant, t0 + 2000);
+    QCOMPARE(fenetre->CartesRestantes, 52);
+    QVERIFY(Carte(roi)->Visible() && Carte(dame)->Visible());
+    VerifierEtat();
+}
+
+void TestBlocus::premierChoixRetire()
+{
+    Jouer(3);
+    Clic(45);
+    QCOMPARE(SonsDeSelection(), 1);
+    Clic(45); // withdrawn: no sound
+    QCOMPARE(SonsDeSelection(), 1);
+    QVERIFY(!Carte(45)->Selectionnee());
+    QCOMPARE(fenetre->NbSelection, 0);
+    QCOMPARE(fenetre->Carte1, 100);
+    QCOMPARE(fenetre->BarreEtat()->Texte(), basDeColonne);
+    // The next click is a first choice again.
+    Clic(46);
+    QCOMPARE(fenetre->Carte1, 46);
+    QCOMPARE(fenetre->BarreEtat()->Texte(), deuxieme);
+    VerifierEtat();
+}
+
+void TestBlocus::partieGagnee()
+{
+    std::optional<QList<std::pair<int, int>>> coups;
+    const quint32 g = Graine([&](const auto &r) { return bool(coups = Resoudre(r)); });
+    QCOMPARE(coups->size(), 26);
+
+    for (bool rejouer : {true, false}) {
+        fenetre = std::make_unique<TfrmBlocusQuatorze>(); // a sorted deck: the deal is known
+        Jouer(g);
+        plateforme.reponses = {rejouer};
+        std::array<bool, 52> attendu{};
+        for (int p = 40; p < 52; ++p)
+            attendu[p] = true;
+        for (int n = 0; n < 26; ++n) {
+            const auto [a, b] = (*coups)[n];
+            Clic(a);
+            Clic(b);
+            if (n == 25)
+                break;
+            for (int p : {a, b})
+                if (p >= 12)
+                    attendu[p - 12] = true; // a top-row card frees nothing
+            QCOMPARE(fenetre->Disponible, attendu);
+            QCOMPARE(int(fenetre->CartesRestantes), 50 - 2 * n);
+            VerifierEtat();
+        }
+        // The 26th pair empties the table, then the question.
+        QCOMPARE(plateforme.questions.size(), 1);
+        QCOMPARE(plateforme.questions.first().titre, QStringLiteral("Partie terminée"));
+        QCOMPARE(plateforme.questions.first().texte, QStringLiteral("Vous avez gagné ! \r\nVoulez-vous rejouer ?"));
+        const int i = int(plateforme.journal.indexOf(QStringLiteral("son Gagne.wav async")));
+        QCOMPARE(plateforme.journal.at(i + 1), QStringLiteral("question Partie terminée"));
+        if (rejouer) {
+            // Yes: a new deal in the same window.
+            QCOMPARE(fenetre->CartesRestantes, 52);
+            QCOMPARE(fenetre->BarreEtat()->Texte(), basDeColonne);
+            QCOMPARE(plateforme.finsDemandees, 0);
+            VerifierEtat();
+        } else {
+            QCOMPARE(plateforme.finsDemandees, 1);
+            QCOMPARE(fenetre->CartesRestantes, 0);
+            QCOMPARE(fenetre->BarreEtat()->Texte(), QString());
+        }
+    }
+}
+
+void TestBlocus::entreesPendantLesPauses()
+{
+    // A king and an ace in four-card columns, and a queen elsewhere below.
+    int roi = -1, as = -1, dame = -1;
+    const quint32 g = Graine([&](const auto &r) {
+        roi = as = dame = -1;
+        for (int p = 40; p < 48; ++p) {
+            if (r[p] == 13) roi = p;
+            if (r[p] == 1) as = p;
+        }
+        for (int p = 40; p < 52; ++p)
+            if (r[p] == 12) dame = p;
+        return roi >= 0 && as >= 0 && dame >= 0;
+    });
+    Jouer(g);
+
+    // During "Somme incorrecte." clicks are ignored: the first choice cannot
+    // be withdrawn under the judgement's feet.
+    Clic(roi);
+    plateforme.InjecterDans(300, [&] { Clic(roi); Clic(as); });
+    Clic(dame);
+    QCOMPARE(fenetre->NbSelection, 0);
+    QVERIFY(!Carte(roi)->Selectionnee() && !Carte(as)->Selectionnee());
+    VerifierEtat();
+
+    // After a removal, a card freed by it can be chosen during the pause.
+    Clic(roi);
+    const int libre = roi - 12;
+    plateforme.InjecterDans(500, [&] { Clic(libre); });
+    Clic(as);
+    QCOMPARE(fenetre->CartesRestantes, 50);
+    QCOMPARE(fenetre->Carte1, libre);
+    QVERIFY(Carte(libre)->Selectionnee());
+    QCOMPARE(fenetre->BarreEtat()->Texte(), deuxieme);
+    VerifierEtat();
+
+    // During a deal, card clicks are ignored, even on a sliding card that was
+    // at the bottom of a column in the game before, while a choice is open.
+    // The last card slides on its own; its lower right part shows all along.
+    QVERIFY(fenetre->Disponible[51]);
+    int clicsEnVol = 0;
+    plateforme.aChaqueTraitement = [&] {
+        TCarte *carte = Carte(51);
+        const QPoint place = TfrmBlocusQuatorze::PositionPlace(51);
+        if (carte->Visible() && (carte->pos() - place).manhattanLength() > 40 && clicsEnVol < 2) {
+            ++clicsEnVol;
+            QCOMPARE(fenetre->childAt(carte->pos() + QPoint(60, 90)), carte);
+            Cliquer(fenetre.get(), carte->pos() + QPoint(60, 90));
+        }
+    };
+    plateforme.Effacer();
+    fenetre->JeuNouvellePartie->trigger();
+    plateforme.aChaqueTraitement = nullptr;
+    QCOMPARE(clicsEnVol, 2);
+    QCOMPARE(plateforme.journal.count(QStringLiteral("son CarteDistrib.wav async")), 52);
+    QCOMPARE(plateforme.journal.size(), 52); // no choice, no judgement, no beep
+    QCOMPARE(fenetre->NbSelection, 0);
+    VerifierEtat();
+}
+
+void TestBlocus::nouvelleDonnePendantUneOperation()
+{
+    int roi = -1, dame = -1;
+    const quint32 g = Graine([&](const auto &r) {
+        roi = dame = -1;
+        for (int p = 40; p < 52; ++p) {
+            if (r[p] == 13) roi = p;
+            if (r[p] == 12) dame = p;
+        }
+        return roi >= 0 && dame >= 0;
+    });
+
+    // Ctrl+N in the middle of a deal: the old deal stops, the new one is whole.
+    plateforme.graine = g;
+    plateforme.InjecterDans(1500, [&] { plateforme.graine = g + 1; fenetre->JeuNouvellePartie->trigger(); });
+    fenetre->LancerNouvellePartie();
+    QVERIFY(plateforme.sons.size() > 52);
+    QCOMPARE(fenetre->CartesRestantes, 52);
+    for (int i = 0; i < 52; ++i)
+        QCOMPARE(fenetre->Disponible[i], i >= 40);
+    VerifierEtat();
+
+    // A new deal during "Somme incorrecte.": the old judgement leaves the new
+    // table alone (no marks cleared on it, no state reset after it).
+    fenetre = std::make_unique<TfrmBlocusQuatorze>();
+    Jouer(g);
+    Clic(roi);
+    plateforme.InjecterDans(400, [&] {
+        fenetre->JeuNouvellePartie->trigger();
+        Clic(44); // in the same batch of input, once the new deal is laid
+    });
+    Clic(dame);
+    QCOMPARE(fenetre->Carte1, 44); // chosen on the new table, still chosen
+    QVERIFY(Carte(44)->Selectionnee());
+    VerifierEtat();
+
+    // Leaving for the chooser in the middle of a deal drops it.
+    plateforme.InjecterDans(700, [&] { fenetre->JeuChoisirReussite->trigger(); });
+    fenetre->LancerNouvellePartie();
+    QVERIFY(!fenetre->isVisible());
+    QVERIFY(!fenetre->ClicsBloques());
+    QCOMPARE(plateforme.finsDemandees, 1); // no chooser in this test: the end
+}
+
+void TestBlocus::aleatoire()
+{
+    // Random clicks and commands, many of them in the middle of deals and
+    // pauses; after every step each card is in exactly one place, the choice
+    // names cards on the table, and the count matches the table.
+    QRandomGenerator hasard(20261208);
+    plateforme.couleurs.clear();
+    Jouer(11);
+    fenetre->show();
+    for (int pas = 0; pas < 3000; ++pas) {
+        const int tirage = int(hasard.bounded(100));
+        const int place = int(hasard.bounded(52));
+        auto clic = [&, place] {
+            if (fenetre->isVisible())
+                Cliquer(fenetre.get(), PointVisible(place), hasard.bounded(2) ? Qt::LeftButton : Qt::RightButton);
+        };
+        const quint32 delai = hasard.bounded(2500);
+        if (tirage < 60) {
+            clic();
+        } else if (tirage < 80) {
+            plateforme.InjecterDans(delai, clic); // arrives inside a pause or slide
+            clic();
+        } else if (tirage < 86) {
+            plateforme.InjecterDans(delai, [&] { fenetre->JeuNouvellePartie->trigger(); });
+            plateforme.Avancer(2600);
+        } else if (tirage < 89) {
+            fenetre->JeuNouvellePartie->trigger();
+        } else if (tirage < 92) {
+            plateforme.couleurs = {QColor::fromRgb(hasard.generate())};
+            plateforme.InjecterDans(delai, [&] { fenetre->OptionsChoixCouleurTapis->trigger(); });
+            clic();
+        } else if (tirage < 94) {
+            plateforme.InjecterDans(delai, [&] { fenetre->AideRegle->trigger(); });
+            clic();
+        } else if (tirage < 97) {
+            plateforme.InjecterDans(delai, [&] { fenetre->JeuChoisirReussite->trigger(); });
+            clic();
+        } else {
+            plateforme.reponses = {true};
+            plateforme.InjecterDans(delai, clic);
+            plateforme.Avancer(2600);
+        }
+        plateforme.Avancer(3000); // let every injected input arrive
+        if (!fenetre->isVisible()) {
+            fenetre->AfficherPourJouer();
+            plateforme.TraiterEvenements();
+        }
+        VerifierEtat();
+        if (QTest::currentTestFailed()) {
+            qWarning("step %d", pas);
+            return;
+        }
+    }
+}
+
+QTEST_MAIN(TestBlocus)
+#include "test_blocus.moc"

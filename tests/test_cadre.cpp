@@ -1,0 +1,372 @@
+// The game window frame: the pause, the slide, the win question, the actions,
+// menus, toolbar and status bar, through a game window that only counts deals.
+#include "PlateformeTest.h"
+#include "U_Cadre.h"
+
+#include <QAction>
+#include <QHelpEvent>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QToolTip>
+#include <QTest>
+
+namespace {
+// A game with no rules of its own: it counts its deals and its clicks.
+class TJeuEssai : public TfrmJeu {
+public:
+    explicit TJeuEssai(TJeu jeu) : TfrmJeu(jeu) { CreerTalon(); }
+    int donnes = 0;
+    QList<TCarte *> clics;
+    void NouvellePartie() override { ++donnes; }
+    void CarteMouseDown(TCarte *carte) override { clics << carte; }
+    using TfrmJeu::OptionsChoixCouleurTapisExecute;
+    using TfrmJeu::TOperation;
+};
+
+struct TPas { QPoint position; quint32 instant; };
+
+QStringList Textes(const QList<QAction *> &actions)
+{
+    QStringList textes;
+    for (QAction *a : actions)
+        textes << a->text();
+    return textes;
+}
+} // namespace
+
+class TestCadre : public QObject {
+    Q_OBJECT
+    TPlateformeTest plateforme;
+
+    // Slides a card from `de` to `a` and returns the positions seen at each
+    // pause, with the virtual time.
+    QList<TPas> Glisser(TfrmJeu &fenetre, QPoint de, QPoint a)
+    {
+        TCarte *carte = fenetre.Talon()->Cartes()[0];
+        carte->move(de);
+        carte->show();
+        QList<TPas> pas;
+        plateforme.aChaqueTraitement = [&] { pas.append({carte->pos(), plateforme.maintenant}); };
+        plateforme.Effacer();
+        fenetre.AnimerCarte(carte, a.x(), a.y());
+        plateforme.aChaqueTraitement = nullptr;
+        // The first look at each new position: one per step.
+        QList<TPas> unParPas;
+        for (const TPas &p : pas)
+            if (p.position != (unParPas.isEmpty() ? de : unParPas.last().position))
+                unParPas << p;
+        return unParPas;
+    }
+
+private slots:
+    void glissements();
+    void pause();
+    void questionDeVictoire();
+    void couleurDuTapis();
+    void menusEtBarreOutils();
+    void fenetreEtBarreEtat();
+    void actions();
+    void operationsEtGardes();
+};
+
+void TestCadre::glissements()
+{
+    TJeuEssai fenetre(TJeu::BlocusQuatorze);
+    fenetre.show();
+    const quint32 t0 = plateforme.maintenant;
+
+    // From the stock to the first place: steps of 29 left and 27 up.
+    QList<TPas> pas = Glisser(fenetre, {300, 350}, {5, 80});
+    QCOMPARE(pas.size(), 10);
+    for (int i = 0; i < 10; ++i) {
+        QCOMPARE(pas[i].position, QPoint(300 - 29 * (i + 1), 350 - 27 * (i + 1)));
+        QCOMPARE(pas[i].instant, t0 + 10 * quint32(i)); // each pause lasts one tick
+    }
+    QCOMPARE(pas.last().position, QPoint(10, 80)); // 5 right of the target, on its row
+    TCarte *carte = fenetre.Talon()->Cartes()[0];
+    QCOMPARE(carte->pos(), QPoint(5, 80));
+    QVERIFY(carte->Visible());
+    QCOMPARE(plateforme.journal, QStringList{QStringLiteral("son CarteDistrib.wav async")});
+    QCOMPARE(plateforme.sons.last().instant, t0 + 100);
+
+    // 29 left and 1 down: ten steps.
+    pas = Glisser(fenetre, {300, 350}, {5, 360});
+    QCOMPARE(pas.size(), 10);
+    QCOMPARE(pas.last().position, QPoint(10, 360));
+    QCOMPARE(carte->pos(), QPoint(5, 360));
+
+    // 49 left and 1 up: nine steps leave it at (99, 256).
+    pas = Glisser(fenetre, {540, 265}, {50, 255});
+    QCOMPARE(pas.size(), 9);
+    QCOMPARE(pas.last().position, QPoint(99, 256));
+    QCOMPARE(carte->pos(), QPoint(50, 255));
+
+    // 80 to the right: steps of 8 and 0, nine of them, the row never moves.
+    pas = Glisser(fenetre, {100, 200}, {180, 200});
+    QCOMPARE(pas.size(), 9);
+    for (const TPas &p : pas)
+        QCOMPARE(p.position.y(), 200);
+    QCOMPARE(pas.last().position, QPoint(172, 200));
+    QCOMPARE(carte->pos(), QPoint(180, 200));
+
+    // Already there: no step, shown there, and the deal sound.
+    carte->hide();
+    pas = Glisser(fenetre, {180, 200}, {180, 200});
+    QVERIFY(pas.isEmpty());
+    QVERIFY(carte->Visible());
+    QCOMPARE(plateforme.journal, QStringList{QStringLiteral("son CarteDistrib.wav async")});
+
+    // Under ten pixels along an axis: that axis is placed at once at the end
+    // instead of stepping forever.
+    pas = Glisser(fenetre, {100, 100}, {105, 300});
+    QCOMPARE(pas.size(), 9);
+    for (const TPas &p : pas)
+        QCOMPARE(p.position.x(), 100);
+    QCOMPARE(carte->pos(), QPoint(105, 300));
+    pas = Glisser(fenetre, {100, 100}, {103, 91});
+    QVERIFY(pas.isEmpty());
+    QCOMPARE(carte->pos(), QPoint(103, 91));
+}
+
+void TestCadre::pause()
+{
+    TJeuEssai fenetre(TJeu::Casino);
+    plateforme.Effacer();
+    const quint32 t0 = plateforme.maintenant;
+
+    // Attendre(0) handles pending events once and returns at once.
+    bool posteTraite = false;
+    QMetaObject::invokeMethod(&fenetre, [&] { posteTraite = true; }, Qt::QueuedConnection);
+    fenetre.Attendre(0);
+    QVERIFY(posteTraite);
+    QCOMPARE(plateforme.traitements, 1);
+    QCOMPARE(plateforme.maintenant, t0);
+
+    // Attendre(100) lasts one second and handles input that arrives meanwhile.
+    quint32 vuA = 0;
+    plateforme.InjecterDans(400, [&] { vuA = plateforme.maintenant; });
+    fenetre.Attendre(100);
+    QCOMPARE(plateforme.maintenant, t0 + 1000);
+    QCOMPARE(vuA, t0 + 400);
+
+    // The clock wraps: a pause across 2^32 still lasts its time.
+    plateforme.maintenant = 0xFFFFFFF0u;
+    fenetre.Attendre(3);
+    QCOMPARE(plateforme.maintenant, 0xFFFFFFF0u + 30u);
+
+    // A new deal during a pause ends the pause at once.
+    plateforme.maintenant = 5000;
+    plateforme.InjecterDans(200, [&] { fenetre.LancerNouvellePartie(); });
+    fenetre.Attendre(100);
+    QCOMPARE(plateforme.maintenant, 5200u);
+    QCOMPARE(fenetre.donnes, 1);
+}
+
+void TestCadre::questionDeVictoire()
+{
+    TJeuEssai fenetre(TJeu::Melange);
+    fenetre.BarreEtat()->SetTexte(QStringLiteral("Gagné"));
+    plateforme.Effacer();
+    plateforme.reponses = {true};
+    fenetre.PartieGagnee();
+    QCOMPARE(plateforme.journal, (QStringList{QStringLiteral("son Gagne.wav async"),
+                                              QStringLiteral("question Partie terminée")}));
+    QCOMPARE(plateforme.questions.first().texte, QStringLiteral("Vous avez gagné ! \r\nVoulez-vous rejouer ?"));
+    QCOMPARE(fenetre.BarreEtat()->Texte(), QString());
+    QCOMPARE(fenetre.donnes, 1); // Yes deals once, here
+    QCOMPARE(plateforme.finsDemandees, 0);
+
+    plateforme.Effacer();
+    plateforme.reponses = {false};
+    fenetre.PartieGagnee();
+    QCOMPARE(fenetre.donnes, 1);
+    QCOMPARE(plateforme.finsDemandees, 1); // No ends the program
+}
+
+void TestCadre::couleurDuTapis()
+{
+    TJeuEssai blocus(TJeu::BlocusQuatorze), casino(TJeu::Casino);
+    QCOMPARE(blocus.CouleurTapis(), QColor(0, 255, 255));
+    plateforme.Effacer();
+
+    plateforme.couleurs = {QColor(Qt::darkGreen)};
+    blocus.OptionsChoixCouleurTapisExecute();
+    QCOMPARE(blocus.CouleurTapis(), QColor(Qt::darkGreen));
+    // Cancelled: nothing changes, and the dialog still remembers its colour.
+    blocus.OptionsChoixCouleurTapisExecute();
+    QCOMPARE(blocus.CouleurTapis(), QColor(Qt::darkGreen));
+    plateforme.couleurs = {QColor(Qt::red)};
+    blocus.OptionsChoixCouleurTapisExecute();
+    // Another window has a dialog of its own, starting on black.
+    casino.OptionsChoixCouleurTapisExecute();
+    QCOMPARE(casino.CouleurTapis(), QColor(0, 255, 255));
+    QCOMPARE(plateforme.departsCouleur,
+             (QList<QColor>{Qt::black, QColor(Qt::darkGreen), QColor(Qt::darkGreen), Qt::black}));
+    QCOMPARE(blocus.CouleurTapis(), QColor(Qt::red));
+    QCOMPARE(blocus.BarreEtat()->palette().color(QPalette::Window), QColor(166, 202, 240));
+    QCOMPARE(blocus.donnes + casino.donnes, 0); // no dialog deals
+}
+
+void TestCadre::menusEtBarreOutils()
+{
+    TJeuEssai blocus(TJeu::BlocusQuatorze), casino(TJeu::Casino), multiples(TJeu::MultiplesSept);
+    for (TfrmJeu *f : {(TfrmJeu *)&blocus, (TfrmJeu *)&casino, (TfrmJeu *)&multiples})
+        f->show();
+    QMenuBar *barre = blocus.menuBar();
+    const QList<QAction *> menus = barre->actions();
+    QCOMPARE(Textes(menus), (QStringList{"&Jeu", "&Aide", "&Options"}));
+    QCOMPARE(Textes(menus[0]->menu()->actions()),
+             (QStringList{"&Nouvelle Partie", "&Choisir une réussite", "&Quitter"}));
+    QCOMPARE(Textes(menus[1]->menu()->actions()), (QStringList{"&Règle du jeu", "&A propos ..."}));
+    // No card back is ever seen in Blocus des quatorze: no such entry.
+    QCOMPARE(Textes(menus[2]->menu()->actions()), QStringList{"Ch&oix couleur tapis"});
+    QCOMPARE(blocus.OptionsChoixDos, nullptr);
+    QCOMPARE(Textes(casino.menuBar()->actions()[2]->menu()->actions()),
+             (QStringList{"&Choix dos cartes", "Ch&oix couleur tapis"}));
+    QCOMPARE(blocus.JeuNouvellePartie->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+
+    auto boutons = [](TfrmJeu &f) {
+        QStringList textes;
+        auto *outils = f.findChild<QToolBar *>(QStringLiteral("ActionToolBar"));
+        for (QAction *a : outils->actions())
+            textes << qobject_cast<QToolButton *>(outils->widgetForAction(a))->text();
+        return textes;
+    };
+    QCOMPARE(boutons(blocus), (QStringList{"&Nouvelle Partie", "C&hoisir une réussite", "&Quitter",
+                                           "&Règle du jeu", "&A propos ...", "Ch&oix couleur tapis"}));
+    QCOMPARE(boutons(casino).size(), 7);
+    QCOMPARE(boutons(casino)[5], QStringLiteral("&Choix dos cartes"));
+
+    // Tooltips: the hint, or none at all where the game has none.
+    auto bulle = [](TfrmJeu &f, QAction *a) -> QString {
+        auto *outils = f.findChild<QToolBar *>(QStringLiteral("ActionToolBar"));
+        QWidget *bouton = outils->widgetForAction(a);
+        // A tooltip already up stays as it is if the button shows none.
+        const QString rien = QStringLiteral("(aucune)");
+        QToolTip::showText(bouton->mapToGlobal(QPoint(5, 5)), rien);
+        QHelpEvent aide(QEvent::ToolTip, QPoint(5, 5), bouton->mapToGlobal(QPoint(5, 5)));
+        QCoreApplication::sendEvent(bouton, &aide);
+        return QToolTip::text() == rien ? QString() : QToolTip::text();
+    };
+    QCOMPARE(bulle(blocus, blocus.JeuChoisirReussite), QStringLiteral("Choisir une réussite"));
+    QCOMPARE(bulle(blocus, blocus.OptionsChoixCouleurTapis), QStringLiteral("Choix couleur du tapis"));
+    QCOMPARE(bulle(casino, casino.JeuChoisirReussite), QString());
+    QCOMPARE(bulle(casino, casino.OptionsChoixCouleurTapis), QString());
+    QCOMPARE(bulle(multiples, multiples.JeuChoisirReussite), QStringLiteral("Choisir une réussite"));
+    QCOMPARE(bulle(multiples, multiples.OptionsChoixCouleurTapis), QString());
+    QCOMPARE(bulle(casino, casino.JeuNouvellePartie), QStringLiteral("Nouvelle partie"));
+    QCOMPARE(bulle(casino, casino.OptionsChoixDos), QStringLiteral("Choix du dos des cartes"));
+    QCOMPARE(bulle(casino, casino.AideAPropos), QStringLiteral("A propos ..."));
+    QVERIFY(!blocus.JeuQuitter->icon().isNull());
+}
+
+void TestCadre::fenetreEtBarreEtat()
+{
+    const struct { TJeu jeu; const char *titre; int hauteur, haut, barre, texte; } attendus[] = {
+        {TJeu::BlocusQuatorze, "Le blocus des quatorze", 553, 531, 22, 16},
+        {TJeu::Casino, "Casino", 573, 551, 22, 16},
+        {TJeu::Melange, "Le mélange", 573, 551, 22, 16},
+        {TJeu::MultiplesSept, "Multiples de sept", 563, 541, 22, 16},
+        {TJeu::PetitsPaquets, "Les petits paquets", 573, 543, 30, 21},
+    };
+    for (const auto &a : attendus) {
+        TJeuEssai fenetre(a.jeu);
+        fenetre.show();
+        QCOMPARE(fenetre.windowTitle(), QString::fromUtf8(a.titre));
+        QCOMPARE(fenetre.size(), QSize(792, a.hauteur));
+        QCOMPARE(fenetre.menuBar()->geometry(), QRect(0, 0, 792, 24));
+        QCOMPARE(fenetre.findChild<QToolBar *>()->geometry().top(), 24);
+        QCOMPARE(fenetre.findChild<QToolBar *>()->geometry().bottom(), 49);
+        QCOMPARE(fenetre.BarreEtat()->geometry(), QRect(0, a.haut, 792, a.barre));
+        QCOMPARE(fenetre.BarreEtat()->findChild<QLabel *>()->font().pixelSize(), a.texte);
+        QVERIFY(fenetre.BarreEtat()->findChild<QLabel *>()->font().bold());
+        QVERIFY(!(fenetre.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(fenetre.windowFlags() & Qt::WindowMinimizeButtonHint);
+        QCOMPARE(fenetre.Talon()->PositionTalon(), DonneesJeu(a.jeu).positionTalon);
+        QCOMPARE(fenetre.donnes, 0); // created and shown, nothing dealt yet
+    }
+}
+
+void TestCadre::actions()
+{
+    TJeuEssai fenetre(TJeu::BlocusQuatorze);
+    FichierAide = QStringLiteral("ludoval.html");
+    plateforme.Effacer();
+
+    // Shown to play: it deals once, from the main loop, and only then.
+    fenetre.AfficherPourJouer();
+    QCOMPARE(fenetre.donnes, 0);
+    QTRY_COMPARE(fenetre.donnes, 1);
+    QVERIFY(QTest::qWaitForWindowActive(&fenetre));
+
+    fenetre.JeuNouvellePartie->trigger();
+    QCOMPARE(fenetre.donnes, 2);
+    QTest::keyClick(&fenetre, Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(fenetre.donnes, 3);
+
+    fenetre.AideRegle->trigger();
+    QCOMPARE(plateforme.journal.last(), QStringLiteral("aide ludoval.html BlocusQuatorze"));
+
+    // Dialogs closing over the window deal nothing.
+    plateforme.couleurs = {QColor(Qt::blue)};
+    fenetre.OptionsChoixCouleurTapis->trigger();
+    fenetre.AideAPropos->trigger();
+    QTest::qWait(20);
+    QCOMPARE(fenetre.donnes, 3);
+
+    fenetre.JeuQuitter->trigger();
+    QCOMPARE(plateforme.finsDemandees, 1);
+    QVERIFY(fenetre.isVisible()); // the program ends from the main loop
+
+    // Leaving for the chooser hides the window; shown again, it deals anew.
+    QWidget choix;
+    TfrmJeu::ChoixReussite = &choix;
+    fenetre.JeuChoisirReussite->trigger();
+    QVERIFY(!fenetre.isVisible());
+    QVERIFY(choix.isVisible());
+    choix.hide();
+    fenetre.AfficherPourJouer();
+    QTRY_COMPARE(fenetre.donnes, 4);
+    // The title bar's close box does the same.
+    fenetre.close();
+    QVERIFY(!fenetre.isVisible());
+    QVERIFY(choix.isVisible());
+    TfrmJeu::ChoixReussite = nullptr;
+    QCOMPARE(plateforme.finsDemandees, 1);
+}
+
+void TestCadre::operationsEtGardes()
+{
+    TJeuEssai fenetre(TJeu::BlocusQuatorze);
+    fenetre.show();
+    TCarte *carte = fenetre.Talon()->Cartes()[7];
+    carte->move(100, 100);
+    carte->show();
+    const QPoint centre(135, 148);
+
+    Cliquer(&fenetre, centre, Qt::RightButton);
+    QCOMPARE(fenetre.clics, QList<TCarte *>{carte});
+    {
+        // While an operation blocks clicks, a click does nothing.
+        TJeuEssai::TOperation jugement(&fenetre, TJeuEssai::TOperation::Bloques);
+        QVERIFY(fenetre.ClicsBloques());
+        Cliquer(&fenetre, centre);
+        QCOMPARE(fenetre.clics.size(), 1);
+        jugement.LibererClics();
+        Cliquer(&fenetre, centre);
+        QCOMPARE(fenetre.clics.size(), 2);
+    }
+    {
+        // A new deal drops the guards of the game left behind.
+        TJeuEssai::TOperation donne(&fenetre, TJeuEssai::TOperation::Bloques);
+        QVERIFY(!donne.Interrompue());
+        fenetre.LancerNouvellePartie();
+        QVERIFY(donne.Interrompue());
+        QVERIFY(!fenetre.ClicsBloques());
+    }
+    QVERIFY(!fenetre.ClicsBloques());
+}
+
+QTEST_MAIN(TestCadre)
+#include "test_cadre.moc"

@@ -1,0 +1,613 @@
+// ludoval-icones OUTDIR
+//
+// Draws the pictures of the program's windows and writes them into OUTDIR as
+// PNG files with transparency:
+//
+//   toolbar images, 16 x 16, drawn pixel by pixel so that they stay crisp:
+//     nouvelle.png  a small fan of playing cards          (Nouvelle Partie)
+//     quitter.png   a door with a red arrow               (Quitter)
+//     regle.png     a purple book with a yellow "?"       (Règle du jeu)
+//     apropos.png   a blue star on black                  (A propos ...)
+//     dos.png       a blue-and-white woven card back      (Choix dos cartes)
+//     couleur.png   a plain aqua square                   (Choix couleur tapis)
+//     choisir.png   a playing card on green baize         (Choisir une réussite)
+//   the program icon, the four suits on a light tile:
+//     ludoval.png (256 x 256) and ludoval-16/32/48/64/128.png
+//   the about-box picture, the top-left corner of a three of diamonds:
+//     apropos-carte.png (64 x 64)
+//
+// Run it with QT_QPA_PLATFORM=offscreen; it needs no display and no font.
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <QTransform>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <vector>
+
+namespace {
+
+constexpr int kTool = 16;
+
+const QColor kCardRed(0xd0, 0x1c, 0x1c);
+const QColor kCardBlack(0x1a, 0x1a, 0x1a);
+
+QImage blankImage(int w, int h)
+{
+    QImage img(w, h, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    return img;
+}
+
+// ---------------------------------------------------------------------------
+// Hard-pixel drawing for the 16 x 16 toolbar images.
+
+using Palette = std::map<char, QColor>;
+
+// Paints a picture given as rows of characters, one character a pixel; '.'
+// leaves the pixel as it is, any other character takes its colour from the
+// palette. Every row must be as long as the image is wide.
+bool paintRows(QPainter &p, const std::vector<const char *> &rows, const Palette &palette,
+               int x0 = 0, int y0 = 0)
+{
+    for (int y = 0; y < int(rows.size()); ++y) {
+        const char *row = rows[y];
+        for (int x = 0; row[x] != '\0'; ++x) {
+            if (row[x] == '.')
+                continue;
+            const auto it = palette.find(row[x]);
+            if (it == palette.end()) {
+                std::fprintf(stderr, "no colour for '%c'\n", row[x]);
+                return false;
+            }
+            p.fillRect(x0 + x, y0 + y, 1, 1, it->second);
+        }
+    }
+    return true;
+}
+
+bool rowsAreSquare(const std::vector<const char *> &rows, int size)
+{
+    if (int(rows.size()) != size)
+        return false;
+    for (const char *row : rows)
+        if (int(std::strlen(row)) != size)
+            return false;
+    return true;
+}
+
+// Which pixels of a 16 x 16 grid have their centre inside a polygon.
+struct Mask {
+    bool on[kTool][kTool] = {};
+    bool at(int x, int y) const
+    {
+        return x >= 0 && y >= 0 && x < kTool && y < kTool && on[y][x];
+    }
+};
+
+Mask maskOf(const QPolygonF &shape)
+{
+    Mask m;
+    for (int y = 0; y < kTool; ++y)
+        for (int x = 0; x < kTool; ++x)
+            m.on[y][x] = shape.containsPoint(QPointF(x + 0.5, y + 0.5), Qt::OddEvenFill);
+    return m;
+}
+
+// A card outline through pixel centres: filled, then edged with a one-pixel
+// line, both without antialiasing, so that every pixel is either in or out.
+void paintCard(QPainter &p, const QPolygon &corners, const QColor &fill, const QColor &outline)
+{
+    QPolygonF centres;
+    for (const QPoint &c : corners)
+        centres << QPointF(c.x() + 0.5, c.y() + 0.5);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(Qt::NoPen);
+    p.setBrush(fill);
+    p.drawPolygon(centres);
+    p.setPen(QPen(outline, 1.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolygon(centres);
+}
+
+// Nouvelle Partie: three cards fanned out, the right one in front showing a
+// red heart, the two behind it the corner of their index. The side cards are
+// slanted by shearing rather than turning, so that their tops and bottoms
+// stay level and sharp at this size.
+QImage drawNewGame()
+{
+    QImage img = blankImage(kTool, kTool);
+    QPainter p(&img);
+    const QColor outline(0x2c, 0x2c, 0x2c);
+    paintCard(p, QPolygon({QPoint(0, 3), QPoint(6, 3), QPoint(9, 13), QPoint(3, 13)}),
+              QColor(0xd8, 0xd8, 0xd8), outline);
+    paintCard(p, QPolygon({QPoint(5, 0), QPoint(11, 0), QPoint(11, 12), QPoint(5, 12)}),
+              QColor(0xec, 0xec, 0xec), outline);
+    paintCard(p, QPolygon({QPoint(9, 3), QPoint(15, 3), QPoint(12, 13), QPoint(6, 13)}),
+              QColor(0xff, 0xff, 0xff), outline);
+    paintRows(p, {".r.r.", "rrrrr", ".rrr.", "..r.."}, {{'r', kCardRed}}, 9, 6);
+    paintRows(p, {".k.", "kkk", ".k."}, {{'k', kCardBlack}}, 6, 2);
+    p.fillRect(3, 5, 1, 2, kCardRed);
+    return img;
+}
+
+// Quitter: a closed wooden door in its frame, a red arrow leaving it to the
+// right.
+QImage drawQuit()
+{
+    const std::vector<const char *> rows = {
+        "................",
+        ".kkkkkkkkk......",
+        ".kdddddddk......",
+        ".kdDDdDDdk......",
+        ".kdDDdDDdk.r....",
+        ".kdDDdDDdk.rr...",
+        ".kdDDdDDdk.rrr..",
+        ".kdddddrrrrrrrr.",
+        ".kdyddrrrrrrrrr.",
+        ".kdddddddk.rrr..",
+        ".kdDDdDDdk.rr...",
+        ".kdDDdDDdk.r....",
+        ".kdDDdDDdk......",
+        ".kdddddddk......",
+        ".kdddddddk......",
+        "kkkkkkkkkkk.....",
+    };
+    if (!rowsAreSquare(rows, kTool))
+        return {};
+    QImage img = blankImage(kTool, kTool);
+    QPainter p(&img);
+    const Palette palette = {
+        {'k', QColor(0x3b, 0x24, 0x12)}, {'d', QColor(0xb0, 0x6c, 0x32)},
+        {'D', QColor(0x86, 0x4e, 0x22)}, {'y', QColor(0xff, 0xd8, 0x20)},
+        {'r', QColor(0xe8, 0x14, 0x14)},
+    };
+    if (!paintRows(p, rows, palette))
+        return {};
+    return img;
+}
+
+// Règle du jeu: a purple book, spine on the left and pages at the bottom,
+// with a yellow question mark on its cover.
+QImage drawRules()
+{
+    std::vector<std::vector<char>> g(kTool, std::vector<char>(kTool, '.'));
+    // Cover: columns 2 to 13, rows 1 to 14; spine column 3; pages rows 12-13.
+    for (int y = 1; y <= 14; ++y)
+        for (int x = 2; x <= 13; ++x) {
+            char c = 'p';
+            if (x == 2 || x == 13 || y == 1 || y == 14)
+                c = 'k';
+            else if (x == 3)
+                c = 'P';
+            else if (y == 12)
+                c = 'w';
+            else if (y == 13)
+                c = 'g';
+            g[y][x] = c;
+        }
+    // Lighter edge along the top of the cover, for a little relief.
+    for (int x = 4; x <= 12; ++x)
+        g[2][x] = 'q';
+    // The question mark, two pixels thick.
+    const char *mark[] = {
+        ".yyyy.",
+        "yy..yy",
+        "....yy",
+        "...yy.",
+        "..yy..",
+        "..yy..",
+        "......",
+        "..yy..",
+    };
+    for (int r = 0; r < 8; ++r)
+        for (int c = 0; c < 6; ++c)
+            if (mark[r][c] == 'y')
+                g[3 + r][5 + c] = 'y';
+    QImage img = blankImage(kTool, kTool);
+    QPainter p(&img);
+    const Palette palette = {
+        {'k', QColor(0x2c, 0x10, 0x44)}, {'P', QColor(0x55, 0x1f, 0x86)},
+        {'p', QColor(0x84, 0x3c, 0xc8)}, {'q', QColor(0xa4, 0x68, 0xdc)},
+        {'y', QColor(0xff, 0xe0, 0x1c)}, {'w', QColor(0xfa, 0xf6, 0xe8)},
+        {'g', QColor(0xcf, 0xc8, 0xb4)},
+    };
+    for (int y = 0; y < kTool; ++y)
+        for (int x = 0; x < kTool; ++x)
+            if (g[y][x] != '.')
+                p.fillRect(x, y, 1, 1, palette.at(g[y][x]));
+    return img;
+}
+
+// A five-pointed star centred at c, points up.
+QPolygonF starPolygon(QPointF c, double outer, double inner)
+{
+    QPolygonF star;
+    for (int k = 0; k < 10; ++k) {
+        const double r = (k % 2 == 0) ? outer : inner;
+        const double a = -M_PI / 2.0 + k * M_PI / 5.0;
+        star << QPointF(c.x() + r * std::cos(a), c.y() + r * std::sin(a));
+    }
+    return star;
+}
+
+// A propos: a blue star on a black square, each of its points split along
+// its axis into a light and a darker half, as if cut from a faceted stone.
+QImage drawAbout()
+{
+    QImage img = blankImage(kTool, kTool);
+    QPainter p(&img);
+    p.fillRect(0, 0, kTool, kTool, QColor(0, 0, 0));
+    const QPointF centre(7.5, 8.4);
+    const Mask star = maskOf(starPolygon(centre, 7.7, 3.5));
+    const QColor light(0x6c, 0xa0, 0xff), dark(0x1e, 0x52, 0xe6);
+    for (int y = 0; y < kTool; ++y)
+        for (int x = 0; x < kTool; ++x) {
+            if (!star.at(x, y))
+                continue;
+            // Angle from the top point, clockwise, in fifths of a turn: the
+            // nearest point is its rounded value, and the side of its axis
+            // tells the facet.
+            const double dx = x + 0.5 - centre.x(), dy = y + 0.5 - centre.y();
+            double turn = std::atan2(dx, -dy) / (2.0 * M_PI) * 5.0;
+            if (turn < 0)
+                turn += 5.0;
+            const double side = turn - std::round(turn);
+            p.fillRect(x, y, 1, 1, side < 0.0 ? light : dark);
+        }
+    return img;
+}
+
+// Choix dos cartes: a card seen from the back, its face a plain weave of
+// blue strands across and white strands down, going over and under each
+// other, with the dark ground showing through the small holes between them.
+QImage drawBack()
+{
+    QImage img = blankImage(kTool, kTool);
+    QPainter p(&img);
+    const QColor ground(0x10, 0x1e, 0x50);
+    const QColor blue(0x2a, 0x5c, 0xe0);
+    const QColor white(0xff, 0xff, 0xff);
+    const QColor blueShade(0x1a, 0x3c, 0x9c);
+    const QColor whiteShade(0xb8, 0xc8, 0xe8);
+    for (int y = 0; y < kTool; ++y)
+        for (int x = 1; x <= 14; ++x) {
+            const bool corner = (x == 1 || x == 14) && (y == 0 || y == 15);
+            if (corner)
+                continue;
+            const bool edge = x == 1 || x == 14 || y == 0 || y == 15;
+            QColor c = ground;
+            if (!edge) {
+                // Period of three pixels: two of strand, one of gap.
+                const int u = x - 1, v = y - 1;
+                const bool inRow = v % 3 != 2;    // on a blue strand across
+                const bool inColumn = u % 3 != 2; // on a white strand down
+                const bool blueOver = ((u / 3) + (v / 3)) % 2 == 0;
+                if (inRow && inColumn)
+                    c = blueOver ? blue : white;
+                else if (inRow)
+                    c = blueOver ? blue : blueShade;
+                else if (inColumn)
+                    c = blueOver ? whiteShade : white;
+            }
+            p.fillRect(x, y, 1, 1, c);
+        }
+    return img;
+}
+
+// Choix couleur tapis: a plain square of the table's aqua.
+QImage drawColour()
+{
+    QImage img = blankImage(kTool, kTool);
+    QPainter p(&img);
+    p.fillRect(1, 1, 14, 14, QColor(0x30, 0x30, 0x30));
+    p.fillRect(2, 2, 12, 12, QColor(0, 255, 255));
+    return img;
+}
+
+// Choisir une réussite: a card with a red heart lying on green baize.
+QImage drawChoose()
+{
+    const std::vector<const char *> rows = {
+        "gggggggggggggggg",
+        "gggggggggggggggg",
+        "ggggskkkkkkkgggg",
+        "gggskwwwwwwwkggg",
+        "gggkwrwwwwwwksgg",
+        "gggkwwwwwwwwksgg",
+        "gggkwwrwrwwwksgg",
+        "gggkwrrrrrwwksgg",
+        "gggkwrrrrrwwksgg",
+        "gggkwwrrrwwwksgg",
+        "gggkwwwrwwwwksgg",
+        "gggkwwwwwwwwksgg",
+        "gggkwwwwwwrwksgg",
+        "gggskwwwwwwwksgg",
+        "ggggskkkkkkkssgg",
+        "gggggsssssssssgg",
+    };
+    if (!rowsAreSquare(rows, kTool))
+        return {};
+    QImage img = blankImage(kTool, kTool);
+    QPainter p(&img);
+    const Palette palette = {
+        {'g', QColor(0x1e, 0x7e, 0x34)}, {'s', QColor(0x14, 0x5a, 0x24)},
+        {'k', QColor(0x30, 0x30, 0x30)}, {'w', QColor(0xff, 0xff, 0xff)},
+        {'r', kCardRed},
+    };
+    if (!paintRows(p, rows, palette))
+        return {};
+    // A faint grain in the cloth: a sparse diagonal pattern of slightly darker pixels.
+    for (int y = 0; y < kTool; ++y)
+        for (int x = 0; x < kTool; ++x)
+            if (rows[y][x] == 'g' && (x + 2 * y) % 5 == 0)
+                p.fillRect(x, y, 1, 1, QColor(0x1a, 0x72, 0x2f));
+    return img;
+}
+
+// ---------------------------------------------------------------------------
+// Suit shapes, for the program icon and the about-box picture. Each is
+// centred on the origin and fits a box about one unit high.
+
+QPainterPath heartPath()
+{
+    QPainterPath h;
+    h.moveTo(0.0, 0.48);
+    h.cubicTo(-0.12, 0.30, -0.46, 0.08, -0.46, -0.18);
+    h.cubicTo(-0.46, -0.40, -0.30, -0.50, -0.20, -0.50);
+    h.cubicTo(-0.08, -0.50, -0.02, -0.42, 0.0, -0.30);
+    h.cubicTo(0.02, -0.42, 0.08, -0.50, 0.20, -0.50);
+    h.cubicTo(0.30, -0.50, 0.46, -0.40, 0.46, -0.18);
+    h.cubicTo(0.46, 0.08, 0.12, 0.30, 0.0, 0.48);
+    h.closeSubpath();
+    return h;
+}
+
+// Union of two shapes. Boolean operations flatten curves into short lines
+// with a fixed tolerance, so they are done on the shapes scaled up a
+// thousand times, and the result scaled back.
+QPainterPath unite(const QPainterPath &a, const QPainterPath &b)
+{
+    const QTransform up = QTransform::fromScale(1000.0, 1000.0);
+    const QTransform down = QTransform::fromScale(0.001, 0.001);
+    return down.map(up.map(a).united(up.map(b)));
+}
+
+QPainterPath stemPath()
+{
+    QPainterPath s;
+    s.moveTo(-0.04, 0.10);
+    s.cubicTo(-0.04, 0.30, -0.10, 0.44, -0.20, 0.50);
+    s.lineTo(0.20, 0.50);
+    s.cubicTo(0.10, 0.44, 0.04, 0.30, 0.04, 0.10);
+    s.closeSubpath();
+    return s;
+}
+
+QPainterPath spadePath()
+{
+    QPainterPath s;
+    s.moveTo(0.0, -0.50);
+    s.cubicTo(-0.14, -0.30, -0.46, -0.12, -0.46, 0.10);
+    s.cubicTo(-0.46, 0.28, -0.32, 0.36, -0.20, 0.36);
+    s.cubicTo(-0.10, 0.36, -0.03, 0.30, 0.0, 0.22);
+    s.cubicTo(0.03, 0.30, 0.10, 0.36, 0.20, 0.36);
+    s.cubicTo(0.32, 0.36, 0.46, 0.28, 0.46, 0.10);
+    s.cubicTo(0.46, -0.12, 0.14, -0.30, 0.0, -0.50);
+    s.closeSubpath();
+    return unite(s, stemPath());
+}
+
+QPainterPath diamondPath()
+{
+    QPainterPath d;
+    d.moveTo(0.0, -0.50);
+    d.quadTo(0.14, -0.20, 0.36, 0.0);
+    d.quadTo(0.14, 0.20, 0.0, 0.50);
+    d.quadTo(-0.14, 0.20, -0.36, 0.0);
+    d.quadTo(-0.14, -0.20, 0.0, -0.50);
+    d.closeSubpath();
+    return d;
+}
+
+QPainterPath clubPath()
+{
+    QPainterPath c;
+    const double r = 0.205;
+    QPainterPath top, left, right, middle;
+    top.addEllipse(QPointF(0.0, -0.27), r, r);
+    left.addEllipse(QPointF(-0.235, 0.10), r, r);
+    right.addEllipse(QPointF(0.235, 0.10), r, r);
+    middle.addEllipse(QPointF(0.0, 0.0), 0.14, 0.14);
+    c = unite(unite(unite(top, left), unite(right, middle)), stemPath());
+    return c;
+}
+
+// A shape scaled to the given height and moved to the given centre.
+QPainterPath placed(const QPainterPath &unit, QPointF centre, double height)
+{
+    QTransform t;
+    t.translate(centre.x(), centre.y());
+    t.scale(height, height);
+    return t.map(unit);
+}
+
+// ---------------------------------------------------------------------------
+// Program icon.
+
+// At 16 x 16 the tile and the suits are drawn pixel by pixel.
+QImage drawProgramIcon16()
+{
+    const std::vector<const char *> rows = {
+        ".oooooooooooooo.",
+        "occcccccccccccco",
+        "occckccccrrcrrco",
+        "occkkkcccrrrrrco",
+        "ockkkkkccrrrrrco",
+        "ockkkkkcccrrrcco",
+        "ockckckccccrccco",
+        "occkkkccccccccco",
+        "occcccccccgkgcco",
+        "occcrccccckkkcco",
+        "occrrrccckgkgkco",
+        "ocrrrrrcckkkkkco",
+        "occrrrcccgckcgco",
+        "occcrccccckkkcco",
+        "occcccccccccccco",
+        ".oooooooooooooo.",
+    };
+    if (!rowsAreSquare(rows, kTool))
+        return {};
+    QImage img = blankImage(kTool, kTool);
+    QPainter p(&img);
+    const Palette palette = {
+        {'o', QColor(0x7a, 0x70, 0x60)}, {'c', QColor(0xfb, 0xf8, 0xf0)},
+        {'k', kCardBlack}, {'r', kCardRed}, {'g', QColor(0x8c, 0x8a, 0x86)},
+    };
+    if (!paintRows(p, rows, palette))
+        return {};
+    return img;
+}
+
+QImage drawProgramIcon(int size)
+{
+    if (size == kTool)
+        return drawProgramIcon16();
+    QImage img = blankImage(size, size);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    const double s = size / 256.0;
+    // Outline width in pixels: never under one pixel, so small sizes keep a
+    // clear edge.
+    const double line = std::max(1.0, 6.0 * s);
+    const double margin = std::max(line / 2.0, 10.0 * s);
+    const QRectF tile(margin, margin, size - 2 * margin, size - 2 * margin);
+    const double radius = 34.0 * s;
+    if (size >= 48) {
+        // A soft shadow below and right of the tile.
+        for (int k = 3; k >= 1; --k) {
+            QPainterPath shadow;
+            shadow.addRoundedRect(tile.translated(k * 2.0 * s, k * 3.0 * s), radius, radius);
+            p.fillPath(shadow, QColor(0, 0, 0, 22));
+        }
+    }
+    QPainterPath body;
+    body.addRoundedRect(tile, radius, radius);
+    QLinearGradient paper(tile.topLeft(), tile.bottomRight());
+    paper.setColorAt(0.0, QColor(0xff, 0xff, 0xff));
+    paper.setColorAt(1.0, QColor(0xee, 0xe8, 0xd8));
+    p.fillPath(body, paper);
+    p.setPen(QPen(QColor(0x7a, 0x70, 0x60), line));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(body);
+
+    // Suits two by two: spade and heart above, diamond and club below.
+    const double half = size / 2.0;
+    const double offset = 58.0 * s;
+    const double height = 88.0 * s;
+    p.setPen(Qt::NoPen);
+    p.fillPath(placed(spadePath(), QPointF(half - offset, half - offset), height), kCardBlack);
+    p.fillPath(placed(heartPath(), QPointF(half + offset, half - offset + 2.0 * s), height), kCardRed);
+    p.fillPath(placed(diamondPath(), QPointF(half - offset, half + offset), height), kCardRed);
+    p.fillPath(placed(clubPath(), QPointF(half + offset, half + offset), height), kCardBlack);
+    return img;
+}
+
+// ---------------------------------------------------------------------------
+// About-box picture: the top-left corner of a three of diamonds, as if the
+// card lay under a magnifying glass cut square.
+
+// The figure 3 as a stroke, in a box of 1 wide and 1.6 high from the origin.
+QPainterPath threePath()
+{
+    QPainterPath t;
+    t.moveTo(0.08, 0.30);
+    t.cubicTo(0.14, 0.08, 0.34, 0.0, 0.50, 0.0);
+    t.cubicTo(0.74, 0.0, 0.90, 0.16, 0.90, 0.38);
+    t.cubicTo(0.90, 0.60, 0.70, 0.74, 0.42, 0.74);
+    t.moveTo(0.42, 0.74);
+    t.cubicTo(0.76, 0.74, 0.96, 0.92, 0.96, 1.16);
+    t.cubicTo(0.96, 1.42, 0.74, 1.60, 0.48, 1.60);
+    t.cubicTo(0.28, 1.60, 0.10, 1.50, 0.02, 1.30);
+    return t;
+}
+
+QImage drawAboutCard()
+{
+    constexpr int size = 64;
+    QImage img = blankImage(size, size);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    // The card reaches beyond the right and bottom edges; only its rounded
+    // top-left corner shows.
+    const QRectF card(2.5, 2.5, 160.0, 220.0);
+    QPainterPath body;
+    body.addRoundedRect(card, 11.0, 11.0);
+    p.fillPath(body, QColor(0xff, 0xff, 0xff));
+    p.setPen(QPen(QColor(0x50, 0x50, 0x50), 1.6));
+    p.drawPath(body);
+
+    // Index: the 3, and a small diamond under it.
+    QTransform t;
+    t.translate(8.0, 8.5);
+    t.scale(12.0, 12.0);
+    QPen figure(kCardRed, 3.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(figure);
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(t.map(threePath()));
+    p.setPen(Qt::NoPen);
+    p.fillPath(placed(diamondPath(), QPointF(14.0, 40.5), 15.0), kCardRed);
+
+    // The upper pip of the three, large, cut by the picture's edges.
+    p.setClipPath(body);
+    p.fillPath(placed(diamondPath(), QPointF(56.0, 54.0), 50.0), kCardRed);
+    return img;
+}
+
+bool save(const QImage &img, const QDir &dir, const char *name)
+{
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    if (img.isNull() || !img.save(path, "PNG")) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s %dx%d\n", qPrintable(path), img.width(), img.height());
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTDIR\n", argv[0]);
+        return 2;
+    }
+    QDir dir(QString::fromLocal8Bit(argv[1]));
+    if (!dir.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+    bool ok = true;
+    ok &= save(drawNewGame(), dir, "nouvelle.png");
+    ok &= save(drawQuit(), dir, "quitter.png");
+    ok &= save(drawRules(), dir, "regle.png");
+    ok &= save(drawAbout(), dir, "apropos.png");
+    ok &= save(drawBack(), dir, "dos.png");
+    ok &= save(drawColour(), dir, "couleur.png");
+    ok &= save(drawChoose(), dir, "choisir.png");
+    ok &= save(drawProgramIcon(256), dir, "ludoval.png");
+    for (int size : {16, 32, 48, 64, 128}) {
+        const QByteArray name = "ludoval-" + QByteArray::number(size) + ".png";
+        ok &= save(drawProgramIcon(size), dir, name.constData());
+    }
+    ok &= save(drawAboutCard(), dir, "apropos-carte.png");
+    return ok ? 0 : 1;
+}
