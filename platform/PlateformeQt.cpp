@@ -5,6 +5,7 @@
 #include <QColorDialog>
 #include <QEventLoop>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
@@ -71,6 +72,8 @@ bool TPlateformeQt::QuestionOuiNon(const QString &texte, const QString &titre)
     lignes.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     QMessageBox boite(QMessageBox::NoIcon, titre, lignes, QMessageBox::Yes | QMessageBox::No);
     boite.setWindowModality(Qt::ApplicationModal);
+    boite.button(QMessageBox::Yes)->setText(QStringLiteral("&Oui"));
+    boite.button(QMessageBox::No)->setText(QStringLiteral("&Non"));
     return boite.exec() == QMessageBox::Yes;
 }
 

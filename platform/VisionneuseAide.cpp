@@ -7,6 +7,9 @@ TVisionneuseAide::TVisionneuseAide(QWidget *parent) : QTextBrowser(parent)
 {
     setWindowTitle(QStringLiteral("Aide de Ludoval"));
     setOpenExternalLinks(true);
+    QFont police(QStringLiteral("Liberation Sans"));
+    police.setPointSize(10);
+    document()->setDefaultFont(police);
     resize(560, 520);
 }
 

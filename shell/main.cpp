@@ -2,6 +2,9 @@
 #include "U_BlocusQuatorze.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QStyleFactory>
 
 int main(int argc, char *argv[])
@@ -13,6 +16,11 @@ int main(int argc, char *argv[])
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
     FichierAide = QStringLiteral("ludoval.html");
+    // The toolkit's own dialogs (the colour picker) speak French too.
+    QTranslator traductions;
+    if (traductions.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&traductions);
 
     TfrmBlocusQuatorze frmBlocusQuatorze;
     frmBlocusQuatorze.AfficherPourJouer();
