@@ -25,6 +25,15 @@ std::array<int, 52> Donne(TPlateformeTest &plateforme, quint32 graine)
     return rangs;
 }
 
+// The first place in [debut, fin) whose card has rank `rang`, or -1.
+int Place(const std::array<int, 52> &rangs, int rang, int debut = 40, int fin = 52)
+{
+    for (int p = debut; p < fin; ++p)
+        if (rangs[p] == rang)
+            return p;
+    return -1;
+}
+
 // The places of a column, top to bottom.
 QList<int> Colonne(int c)
 {
@@ -211,11 +220,8 @@ void TestBlocus::paireAcceptee()
     // A king and an ace at the bottom of two four-card columns.
     int roi = -1, as = -1;
     const quint32 g = Graine([&](const auto &r) {
-        roi = as = -1;
-        for (int p = 40; p < 48; ++p) {
-            if (r[p] == 13) roi = p;
-            if (r[p] == 1) as = p;
-        }
+        roi = Place(r, 13, 40, 48);
+        as = Place(r, 1, 40, 48);
         return roi >= 0 && as >= 0;
     });
     Jouer(g);
@@ -253,11 +259,8 @@ void TestBlocus::deuxSeptEtColonneDeCinq()
     // Two sevens at the bottom, one of them ending a five-card column.
     int a = -1, b = -1;
     const quint32 g = Graine([&](const auto &r) {
-        a = b = -1;
-        for (int p = 48; p < 52 && a < 0; ++p)
-            if (r[p] == 7) a = p;
-        for (int p = 40; p < 48 && b < 0; ++p)
-            if (r[p] == 7) b = p;
+        a = Place(r, 7, 48, 52);
+        b = Place(r, 7, 40, 48);
         return a >= 0 && b >= 0;
     });
     Jouer(g);
@@ -275,11 +278,8 @@ void TestBlocus::paireRefusee()
 {
     int roi = -1, dame = -1;
     const quint32 g = Graine([&](const auto &r) {
-        roi = dame = -1;
-        for (int p = 40; p < 52; ++p) {
-            if (r[p] == 13) roi = p;
-            if (r[p] == 12) dame = p;
-        }
+        roi = Place(r, 13);
+        dame = Place(r, 12);
         return roi >= 0 && dame >= 0;
     });
     Jouer(g);
@@ -382,13 +382,9 @@ void TestBlocus::entreesPendantLesPauses()
     // A king and an ace in four-card columns, and a queen elsewhere below.
     int roi = -1, as = -1, dame = -1;
     const quint32 g = Graine([&](const auto &r) {
-        roi = as = dame = -1;
-        for (int p = 40; p < 48; ++p) {
-            if (r[p] == 13) roi = p;
-            if (r[p] == 1) as = p;
-        }
-        for (int p = 40; p < 52; ++p)
-            if (r[p] == 12) dame = p;
+        roi = Place(r, 13, 40, 48);
+        as = Place(r, 1, 40, 48);
+        dame = Place(r, 12);
         return roi >= 0 && as >= 0 && dame >= 0;
     });
     Jouer(g);
@@ -441,11 +437,8 @@ void TestBlocus::nouvelleDonnePendantUneOperation()
 {
     int roi = -1, dame = -1;
     const quint32 g = Graine([&](const auto &r) {
-        roi = dame = -1;
-        for (int p = 40; p < 52; ++p) {
-            if (r[p] == 13) roi = p;
-            if (r[p] == 12) dame = p;
-        }
+        roi = Place(r, 13);
+        dame = Place(r, 12);
         return roi >= 0 && dame >= 0;
     });
 
