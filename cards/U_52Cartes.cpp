@@ -89,6 +89,12 @@ void TCarte::paintEvent(QPaintEvent *)
 
 void TCarte::mousePressEvent(QMouseEvent *e) { emit MouseDown(this, e->button()); }
 
+void TCarte::mouseReleaseEvent(QMouseEvent *e)
+{
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+        emit Click(this);
+}
+
 // ---- TGenerateur ----
 
 quint32 TGenerateur::Tirer(quint32 n)

@@ -64,10 +64,13 @@ public:
 signals:
     // Any mouse button pressed anywhere on the card.
     void MouseDown(TCarte *carte, Qt::MouseButton bouton);
+    // The left button pressed and released on the card.
+    void Click(TCarte *carte);
 
 protected:
     void paintEvent(QPaintEvent *) override;
     void mousePressEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
 
 private:
     void Paint();

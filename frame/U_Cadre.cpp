@@ -34,6 +34,7 @@ constexpr int hauteurOutils = 26;
 
 // The flat light look of the menu bar and toolbar.
 const char *styleBarres = R"(
+    QMenuBar, QToolBar, QToolButton { font-family: "MS Sans Serif"; font-size: 11px; }
     QMenuBar { background: palette(window); border: none; }
     QMenuBar::item { padding: 3px 7px; background: transparent; }
     QMenuBar::item:selected, QMenuBar::item:pressed { background: rgb(208, 208, 208); }

@@ -1,0 +1,57 @@
+#include "U_Apropos.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <qdrawutil.h>
+
+namespace {
+// A panel with a lowered outer bevel and a raised inner one, 2 pixels each.
+class TPanneauBiseaute : public QFrame {
+public:
+    using QFrame::QFrame;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        qDrawShadePanel(&p, rect(), palette(), true, 2);
+        qDrawShadePanel(&p, rect().adjusted(2, 2, -2, -2), palette(), false, 2);
+    }
+};
+} // namespace
+
+TfrmAPropos::TfrmAPropos(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    setObjectName(QStringLiteral("frmAPropos"));
+    setWindowTitle(QStringLiteral("A propos"));
+    setFixedSize(444, 262);
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(0, 255, 255));
+    setPalette(p);
+    setWindowModality(Qt::ApplicationModal);
+
+    Panel1 = new TPanneauBiseaute(this);
+    Panel1->setGeometry(64, 8, 313, 65);
+    ProgramIcon = new QLabel(Panel1);
+    ProgramIcon->setGeometry(24, 16, 33, 33);
+    ProgramIcon->setPixmap(QPixmap(QStringLiteral(":/icones/apropos-carte.png")));
+    ProgramIcon->setScaledContents(true);
+    ProductName = new QLabel(QStringLiteral("Ludoval"), Panel1);
+    ProductName->setGeometry(120, 8, 115, 22);
+    QFont police(QStringLiteral("Times New Roman"));
+    police.setBold(true);
+    police.setPixelSize(19);
+    ProductName->setFont(police);
+    QPalette noir = ProductName->palette();
+    noir.setColor(QPalette::WindowText, Qt::black);
+    ProductName->setPalette(noir);
+
+    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton->setGeometry(183, 228, 75, 25);
+    OKButton->setDefault(true);
+    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+}

@@ -1,0 +1,213 @@
+#include "U_ChoixReussite.h"
+#include "U_Cadre.h"
+#include "U_Jpeg.h"
+#include "Plateforme.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QFrame>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace {
+const QColor aqua(0, 255, 255);
+const QColor rouge(255, 0, 0);
+
+// By game number: the title shown above the preview, and its preview picture.
+const char *const titres[] = {nullptr, "Blocus des quatorze", "Casino", "Mélange", "Multiples de sept",
+                              "Les petits paquets"};
+const char *const apercus[] = {nullptr, "apercu-blocus", "apercu-casino", "apercu-melange",
+                               "apercu-multiples", "apercu-paquets"};
+
+QFont TimesGras(int pixels)
+{
+    QFont police(QStringLiteral("Times New Roman"));
+    police.setBold(true);
+    police.setPixelSize(pixels);
+    return police;
+}
+
+// The layout's widths were measured for another rasteriser: a text that
+// comes out a few pixels wider here widens its label rather than lose letters.
+void Placer(QLabel *label, int x, int y, int largeur, int hauteur)
+{
+    label->setGeometry(x, y, std::max(largeur, label->sizeHint().width()), hauteur);
+}
+
+void Colorer(QWidget *w, QPalette::ColorRole role, const QColor &couleur)
+{
+    QPalette p = w->palette();
+    p.setColor(role, couleur);
+    w->setPalette(p);
+}
+
+QImage LireApercu(const char *nom)
+{
+    QFile fichier(QStringLiteral(":/apercus/%1.jpg").arg(QLatin1String(nom)));
+    if (!fichier.open(QIODevice::ReadOnly))
+        return {};
+    return DecoderJpeg(fichier.readAll());
+}
+} // namespace
+
+// ---- TLabelReussite ----
+
+TLabelReussite::TLabelReussite(const QString &texte, int t, QWidget *parent) : QLabel(texte, parent), tag(t)
+{
+    setFont(TimesGras(24));
+    setAutoFillBackground(true);
+    setForegroundRole(QPalette::WindowText);
+}
+
+void TLabelReussite::mouseReleaseEvent(QMouseEvent *e)
+{
+    if (e->button() == Qt::LeftButton && !apresDouble && rect().contains(e->position().toPoint()))
+        emit Click(this);
+    apresDouble = false;
+}
+
+void TLabelReussite::mouseDoubleClickEvent(QMouseEvent *e)
+{
+    if (e->button() != Qt::LeftButton)
+        return;
+    apresDouble = true;
+    emit DblClick(this);
+}
+
+// ---- TfrmChoixReussite ----
+
+TfrmChoixReussite::TfrmChoixReussite(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
+{
+    setObjectName(QStringLiteral("frmChoixReussite"));
+    setWindowTitle(QStringLiteral("Ludoval"));
+    setFixedSize(792, 470);
+    QFont police(QStringLiteral("MS Sans Serif"));
+    police.setPixelSize(11);
+    setFont(police);
+    setAutoFillBackground(true);
+    Colorer(this, QPalette::Window, Qt::white);
+
+    Label1 = new QLabel(QStringLiteral("Choisissez une réussite"), this);
+    Label1->setFont(TimesGras(21));
+    Placer(Label1, 8, 8, 199, 24);
+    lblReussiteSelectionnee = new QLabel(this);
+    lblReussiteSelectionnee->setGeometry(264, 8, 207, 24);
+    lblReussiteSelectionnee->setFont(TimesGras(21));
+    btnRegles = new QPushButton(QStringLiteral("Règles"), this);
+    btnRegles->setGeometry(616, 8, 97, 25);
+
+    panListeReussites = new QFrame(this);
+    panListeReussites->setGeometry(8, 48, 241, 249);
+    panListeReussites->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panListeReussites->setLineWidth(1);
+    panListeReussites->setAutoFillBackground(true);
+    Colorer(panListeReussites, QPalette::Window, aqua);
+    auto label = [this](const char *texte, int tag, int top, int largeur) {
+        auto *l = new TLabelReussite(QString::fromUtf8(texte), tag, panListeReussites);
+        Placer(l, 15, top, largeur, 30);
+        connect(l, &TLabelReussite::Click, this, &TfrmChoixReussite::lblCasinoClick);
+        connect(l, &TLabelReussite::DblClick, this, &TfrmChoixReussite::lblCasinoDblClick);
+        return l;
+    };
+    lblBlocusQuatorze = label("Blocus des quatorze", 1, 32, 202);
+    lblCasino = label("Casino", 2, 72, 180);
+    lblMelange = label("Mélange", 3, 112, 180);
+    lblMultiplesSept = label("Multiples de sept", 4, 152, 180);
+    lblPetitsPaquets = label("Petits paquets", 5, 192, 180);
+
+    imgReussiteSelectionnee = new QLabel(this);
+    imgReussiteSelectionnee->setGeometry(272, 40, 500, 375);
+    imgReussiteSelectionnee->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblCommentaires = new QLabel(this);
+    lblCommentaires->setGeometry(8, 304, 241, 121);
+    lblCommentaires->setWordWrap(true);
+    lblCommentaires->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    btnOk = new QPushButton(QStringLiteral("&OK"), this);
+    btnOk->setGeometry(400, 424, 97, 33);
+
+    panListeReussites->setFocusPolicy(Qt::TabFocus);
+    setTabOrder(panListeReussites, btnOk);
+    setTabOrder(btnOk, btnRegles);
+    connect(btnOk, &QPushButton::clicked, this, &TfrmChoixReussite::btnOkClick);
+    connect(btnRegles, &QPushButton::clicked, this, &TfrmChoixReussite::btnReglesClick);
+
+    for (int n = 1; n <= 5; ++n)
+        Apercus[n] = LireApercu(apercus[n]);
+    // FormCreate
+    InitCommentaires();
+    ReussiteChoisie = 1;
+    AfficherReussite();
+}
+
+void TfrmChoixReussite::InitCommentaires()
+{
+    Commentaires[1] = QStringLiteral("Il faut éliminer les cartes des bas de colonne, deux par deux, lorsqu'elles "
+                                     "totalisent quatorze.");
+    Commentaires[2] = QStringLiteral("Le but est de se débarrasser des cartes en constituant des paires de même "
+                                     "hauteur, si ses deux cartes se touchent, horizontalement, verticalement ou en "
+                                     "diagonale.");
+    Commentaires[3] = QStringLiteral("Sur les 8 cartes du tableau, chaque couple de cartes dont les rangs se "
+                                     "suivent, quelles que soient leurs couleurs et leurs places sur le tableau, est "
+                                     "recouvert sans tarder de 2 cartes provenant du talon.");
+    Commentaires[4] = QStringLiteral("Le but est d'éliminer les cartes dont la somme des valeurs est un multiple "
+                                     "de sept.");
+    Commentaires[5] = QStringLiteral("Les 52 cartes sont distribuées en paquets de 4.Vous devez sortir les cartes "
+                                     "du tableau par couples de même valeur.");
+}
+
+void TfrmChoixReussite::AfficherReussite()
+{
+    const auto labels = Labels();
+    for (int n = 1; n <= 5; ++n)
+        Colorer(labels[n], QPalette::Window, n == ReussiteChoisie ? rouge : aqua);
+    lblReussiteSelectionnee->setText(QString::fromUtf8(titres[ReussiteChoisie]));
+    // Drawn at its own size from the top-left corner; a missing picture
+    // leaves the area white.
+    imgReussiteSelectionnee->setPixmap(QPixmap::fromImage(Apercus[ReussiteChoisie]));
+    lblCommentaires->setText(Commentaires[ReussiteChoisie]);
+}
+
+void TfrmChoixReussite::lblCasinoClick(TLabelReussite *label)
+{
+    ReussiteChoisie = quint8(label->Tag());
+    AfficherReussite();
+}
+
+void TfrmChoixReussite::lblCasinoDblClick(TLabelReussite *label)
+{
+    ReussiteChoisie = quint8(label->Tag());
+    LancerReussite();
+}
+
+void TfrmChoixReussite::LancerReussite()
+{
+    TfrmJeu *jeu = Jeux[ReussiteChoisie];
+    if (!jeu)
+        return;
+    hide();
+    jeu->AfficherPourJouer();
+}
+
+void TfrmChoixReussite::btnReglesClick() { Plateforme().OuvrirAide(FichierAide, QString()); }
+
+void TfrmChoixReussite::showEvent(QShowEvent *e)
+{
+    QWidget::showEvent(e);
+    AfficherReussite();
+}
+
+void TfrmChoixReussite::changeEvent(QEvent *e)
+{
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow())
+        AfficherReussite();
+}
+
+void TfrmChoixReussite::closeEvent(QCloseEvent *e)
+{
+    // The main window: closing it ends the program.
+    e->accept();
+    Plateforme().TerminerProgramme();
+}

@@ -1,0 +1,73 @@
+// The game chooser, the program's main window: the five games, the selected
+// one's title, preview and summary, the rules, and the way into a game.
+#pragma once
+
+#include <QLabel>
+#include <QWidget>
+#include <array>
+
+class QFrame;
+class QPushButton;
+class TfrmJeu;
+
+// A game's name in the list: it reports clicks and double clicks.
+class TLabelReussite : public QLabel {
+    Q_OBJECT
+public:
+    TLabelReussite(const QString &texte, int tag, QWidget *parent);
+    int Tag() const { return tag; }
+
+signals:
+    void Click(TLabelReussite *label);
+    void DblClick(TLabelReussite *label);
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *e) override;
+    void mouseDoubleClickEvent(QMouseEvent *e) override;
+
+private:
+    int tag;
+    bool apresDouble = false; // the release that ends a double click is no click
+};
+
+class TfrmChoixReussite : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfrmChoixReussite(QWidget *parent = nullptr);
+
+    // The game windows by game number, 1 to 5; set by start-up.
+    std::array<TfrmJeu *, 6> Jeux{};
+
+    quint8 ReussiteChoisie = 1;
+    std::array<QString, 6> Commentaires; // by game number, 1 to 5
+    std::array<QImage, 6> Apercus;       // the preview pictures, by game number
+
+    QLabel *Label1;
+    QLabel *lblReussiteSelectionnee;
+    QPushButton *btnRegles;
+    QFrame *panListeReussites;
+    TLabelReussite *lblBlocusQuatorze, *lblCasino, *lblMelange, *lblMultiplesSept, *lblPetitsPaquets;
+    QLabel *imgReussiteSelectionnee;
+    QLabel *lblCommentaires;
+    QPushButton *btnOk;
+
+    std::array<TLabelReussite *, 6> Labels() const
+    {
+        return {nullptr, lblBlocusQuatorze, lblCasino, lblMelange, lblMultiplesSept, lblPetitsPaquets};
+    }
+
+    void AfficherReussite();
+    void LancerReussite();
+    void lblCasinoClick(TLabelReussite *label);
+    void lblCasinoDblClick(TLabelReussite *label);
+    void btnOkClick() { LancerReussite(); }
+    void btnReglesClick();
+
+protected:
+    void showEvent(QShowEvent *e) override;
+    void changeEvent(QEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+
+private:
+    void InitCommentaires();
+};

@@ -1,0 +1,55 @@
+#include "U_Ludoval.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QScreen>
+#include <QStyleFactory>
+#include <QTranslator>
+
+TLudoval::TLudoval()
+    : frmPetitsPaquets(TJeu::PetitsPaquets), frmCasino(TJeu::Casino), frmMelange(TJeu::Melange),
+      frmMultiplesSept(TJeu::MultiplesSept)
+{
+    frmChoixReussite.Jeux = {nullptr, &frmBlocusQuatorze, &frmCasino, &frmMelange, &frmMultiplesSept,
+                             &frmPetitsPaquets};
+    TfrmJeu::ChoixReussite = &frmChoixReussite;
+    TfrmJeu::APropos = &frmAPropos;
+    TfrmJeu::ChoixDosCartes = [this](QWidget *) { return frmChoixDosCartes.Choisir(); };
+}
+
+TLudoval::~TLudoval()
+{
+    TfrmJeu::ChoixReussite = nullptr;
+    TfrmJeu::APropos = nullptr;
+    TfrmJeu::ChoixDosCartes = nullptr;
+}
+
+void TLudoval::Demarrer()
+{
+    const QRect ecran = QGuiApplication::primaryScreen()->availableGeometry();
+    frmChoixReussite.move(ecran.center() - frmChoixReussite.rect().center());
+    frmChoixReussite.show();
+}
+
+void PreparerApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Ludoval"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // The windows were laid out for these two faces; their metric twins stand in.
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    FichierAide = QStringLiteral("ludoval.html");
+
+    // The toolkit's own dialogs (the colour picker) speak French too.
+    static QTranslator traductions;
+    if (traductions.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&traductions);
+
+    QIcon icone;
+    for (int taille : {16, 32, 48, 64, 128})
+        icone.addFile(QStringLiteral(":/icones/ludoval-%1.png").arg(taille));
+    icone.addFile(QStringLiteral(":/icones/ludoval.png"));
+    QApplication::setWindowIcon(icone);
+}

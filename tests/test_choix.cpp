@@ -1,0 +1,268 @@
+// Start-up, the game chooser, the card-back chooser and the about box,
+// through clicks on the real windows.
+#include "PlateformeTest.h"
+#include "U_Jpeg.h"
+#include "U_Ludoval.h"
+
+#include <QFile>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+const QColor aqua(0, 255, 255);
+const QColor rouge(255, 0, 0);
+
+// A client point in the middle of a game's label in the chooser's list.
+QPoint PointLabel(TLabelReussite *label) { return label->mapTo(label->window(), QPoint(40, 15)); }
+
+QColor Fond(QWidget *w) { return w->palette().color(QPalette::Window); }
+
+// Runs `action` once the modal dialog about to open is on screen.
+void QuandOuvert(QDialog *dialogue, std::function<void()> action)
+{
+    QTimer::singleShot(0, dialogue, [dialogue, action] {
+        QVERIFY(QTest::qWaitFor([dialogue] { return dialogue->isVisible(); }));
+        action();
+    });
+}
+} // namespace
+
+class TestChoix : public QObject {
+    Q_OBJECT
+    TPlateformeTest plateforme;
+    std::unique_ptr<TLudoval> ludoval;
+
+    TfrmChoixReussite &Choix() { return ludoval->frmChoixReussite; }
+
+private slots:
+    void initTestCase() { PreparerApplication(); }
+    void init()
+    {
+        plateforme.Effacer();
+        ludoval = std::make_unique<TLudoval>();
+        ludoval->Demarrer();
+        QVERIFY(QTest::qWaitForWindowExposed(&Choix()));
+    }
+    void cleanup() { ludoval.reset(); }
+
+    void demarrage();
+    void choixEtLancement();
+    void apercus();
+    void choixDosCartes();
+    void aPropos();
+};
+
+void TestChoix::demarrage()
+{
+    // Only the chooser is on screen, on Blocus des quatorze.
+    QCOMPARE(Choix().windowTitle(), QStringLiteral("Ludoval"));
+    QVERIFY(!(Choix().windowFlags() & Qt::WindowMaximizeButtonHint));
+    for (QWidget *w : std::initializer_list<QWidget *>{&ludoval->frmPetitsPaquets, &ludoval->frmBlocusQuatorze,
+                                                       &ludoval->frmCasino, &ludoval->frmMelange,
+                                                       &ludoval->frmMultiplesSept, &ludoval->frmChoixDosCartes,
+                                                       &ludoval->frmAPropos})
+        QVERIFY(!w->isVisible());
+    QCOMPARE(Choix().ReussiteChoisie, 1);
+    const auto labels = Choix().Labels();
+    for (int n = 1; n <= 5; ++n) {
+        QCOMPARE(Fond(labels[n]), n == 1 ? rouge : aqua);
+        QCOMPARE(labels[n]->Tag(), n);
+    }
+    QCOMPARE(Choix().lblReussiteSelectionnee->text(), QStringLiteral("Blocus des quatorze"));
+    QCOMPARE(Choix().lblCommentaires->text(),
+             QStringLiteral("Il faut éliminer les cartes des bas de colonne, deux par deux, lorsqu'elles totalisent "
+                            "quatorze."));
+    QCOMPARE(Choix().lblPetitsPaquets->geometry(), QRect(15, 192, 180, 30));
+    QCOMPARE(Choix().imgReussiteSelectionnee->geometry(), QRect(272, 40, 500, 375));
+    QCOMPARE(Choix().btnOk->text(), QStringLiteral("&OK"));
+    QCOMPARE(Fond(Choix().panListeReussites), aqua);
+    QCOMPARE(Fond(&Choix()), QColor(Qt::white));
+    // Each game window has its own deck, hidden, nothing dealt.
+    QVERIFY(ludoval->frmCasino.Talon()->Cartes()[0] != ludoval->frmMelange.Talon()->Cartes()[0]);
+    QCOMPARE(plateforme.sons.size(), 0);
+}
+
+void TestChoix::choixEtLancement()
+{
+    // A click selects, nothing more.
+    Cliquer(&Choix(), PointLabel(Choix().lblPetitsPaquets));
+    QCOMPARE(Choix().ReussiteChoisie, 5);
+    QCOMPARE(Choix().lblReussiteSelectionnee->text(), QStringLiteral("Les petits paquets"));
+    const auto labels = Choix().Labels();
+    for (int n = 1; n <= 5; ++n)
+        QCOMPARE(Fond(labels[n]), n == 5 ? rouge : aqua);
+    QVERIFY(Choix().isVisible());
+
+    // "Règles": the help at its contents, whatever the selection.
+    Cliquer(&Choix(), Choix().btnRegles->geometry().center());
+    QCOMPARE(plateforme.journal.last(), QStringLiteral("aide ludoval.html "));
+
+    // "Casino", then OK: the chooser gives way to the Casino window.
+    Cliquer(&Choix(), PointLabel(Choix().lblCasino));
+    Cliquer(&Choix(), Choix().btnOk->geometry().center());
+    QVERIFY(!Choix().isVisible());
+    QVERIFY(ludoval->frmCasino.isVisible());
+    ludoval->frmCasino.JeuChoisirReussite->trigger();
+    QVERIFY(!ludoval->frmCasino.isVisible());
+    QVERIFY(Choix().isVisible());
+    QCOMPARE(Choix().lblReussiteSelectionnee->text(), QStringLiteral("Casino"));
+
+    // A double click selects and launches; Blocus deals as it appears.
+    QVERIFY(QTest::qWaitForWindowExposed(&Choix()));
+    plateforme.Effacer();
+    DoubleCliquer(&Choix(), PointLabel(Choix().lblBlocusQuatorze));
+    QCOMPARE(Choix().ReussiteChoisie, 1);
+    QVERIFY(!Choix().isVisible());
+    QVERIFY(ludoval->frmBlocusQuatorze.isVisible());
+    plateforme.TraiterEvenements();
+    QCOMPARE(ludoval->frmBlocusQuatorze.CartesRestantes, 52);
+    QCOMPARE(plateforme.sons.size(), 52);
+
+    // Back to the chooser: the same selection, then Mélange by double click.
+    ludoval->frmBlocusQuatorze.JeuChoisirReussite->trigger();
+    QVERIFY(Choix().isVisible());
+    QCOMPARE(Fond(Choix().lblBlocusQuatorze), rouge);
+    QCOMPARE(Choix().lblReussiteSelectionnee->text(), QStringLiteral("Blocus des quatorze"));
+    QVERIFY(QTest::qWaitForWindowExposed(&Choix()));
+    DoubleCliquer(&Choix(), PointLabel(Choix().lblMelange));
+    QVERIFY(ludoval->frmMelange.isVisible());
+    QCOMPARE(Choix().lblReussiteSelectionnee->text(), QStringLiteral("Mélange"));
+    QCOMPARE(Fond(Choix().lblMelange), rouge);
+
+    // Closing a game by its title bar returns to the chooser too.
+    ludoval->frmMelange.close();
+    QVERIFY(Choix().isVisible());
+    QCOMPARE(plateforme.finsDemandees, 0);
+    // Closing the chooser ends the program.
+    Choix().close();
+    QCOMPARE(plateforme.finsDemandees, 1);
+}
+
+void TestChoix::apercus()
+{
+    // Each preview decodes at its size.
+    const QSize tailles[] = {{}, {500, 362}, {500, 375}, {500, 375}, {500, 369}, {500, 375}};
+    for (int n = 1; n <= 5; ++n)
+        QCOMPARE(Choix().Apercus[n].size(), tailles[n]);
+
+    // Blocus des quatorze's picture leaves a white strip of 13 pixels.
+    const QImage zone = Choix().imgReussiteSelectionnee->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(zone.size(), QSize(500, 375));
+    auto ligneBlanche = [&](int y) {
+        for (int x = 0; x < zone.width(); ++x)
+            if (zone.pixelColor(x, y) != QColor(Qt::white))
+                return false;
+        return true;
+    };
+    for (int y = 362; y < 375; ++y)
+        QVERIFY(ligneBlanche(y));
+    QVERIFY(!ligneBlanche(361));
+
+    // Corrupt or missing data gives no picture, and the area stays white.
+    QFile fichier(QStringLiteral(":/apercus/apercu-casino.jpg"));
+    QVERIFY(fichier.open(QIODevice::ReadOnly));
+    const QByteArray jpeg = fichier.readAll();
+    QVERIFY(!DecoderJpeg(jpeg).isNull());
+    QVERIFY(DecoderJpeg(jpeg.left(jpeg.size() / 2)).isNull()); // truncated
+    QVERIFY(DecoderJpeg(QByteArray()).isNull());
+    QVERIFY(DecoderJpeg(QByteArray(2000, 'x')).isNull());
+    QByteArray abimee = jpeg;
+    for (int i = int(abimee.size()) / 3; i < abimee.size() / 3 + 400; ++i)
+        abimee[i] = char(0xFF);
+    QVERIFY(DecoderJpeg(abimee).isNull());
+
+    Choix().Apercus[2] = DecoderJpeg(jpeg.left(100));
+    Cliquer(&Choix(), PointLabel(Choix().lblCasino));
+    const QImage blanche = Choix().imgReussiteSelectionnee->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < blanche.height(); y += 7)
+        for (int x = 0; x < blanche.width(); x += 7)
+            QCOMPARE(blanche.pixelColor(x, y), QColor(Qt::white));
+    QCOMPARE(Choix().lblReussiteSelectionnee->text(), QStringLiteral("Casino"));
+}
+
+void TestChoix::choixDosCartes()
+{
+    TfrmChoixDosCartes &dialogue = ludoval->frmChoixDosCartes;
+    TfrmJeu &casino = ludoval->frmCasino, &melange = ludoval->frmMelange;
+    casino.show();
+    melange.show();
+    QCOMPARE(dialogue.windowTitle(), QStringLiteral("Choix du dos des cartes"));
+    QCOMPARE(dialogue.size(), QSize(417, 342));
+    // The Blocus window has no such command at all.
+    QCOMPARE(ludoval->frmBlocusQuatorze.OptionsChoixDos, nullptr);
+
+    // The stock of the Casino window shows its top card face down.
+    casino.Talon()->Melanger();
+    TCarte *tiree = nullptr;
+    QVERIFY(casino.Talon()->TirerCarte(tiree));
+    TCarte *stock = casino.Talon()->Cartes()[casino.Talon()->Sommet()];
+
+    QList<QPointer<TCarte>> premieres;
+    QuandOuvert(&dialogue, [&] {
+        // Thirteen face-down cards, rows of 5, 5 and 3, the offered backs only.
+        for (int d = 0; d < 16; ++d) {
+            TCarte *carte = dialogue.CartesDos[d];
+            if (d > 12) {
+                QCOMPARE(carte, nullptr);
+                continue;
+            }
+            QVERIFY(carte && carte->Visible() && !carte->FaceVisible());
+            QCOMPARE(int(carte->DosCarte()), d);
+            QCOMPARE(carte->pos(), QPoint(10 + 80 * (d % 5), 10 + 110 * (d / 5)));
+            premieres << carte;
+        }
+        // The fourth card of the second row: Roses.
+        Cliquer(&dialogue, QPoint(250 + 35, 120 + 48));
+    });
+    casino.OptionsChoixDos->trigger();
+    QVERIFY(!dialogue.isVisible());
+    QCOMPARE(dialogue.DosChoisi, TDosCarte::Roses);
+    for (TCarte *carte : casino.Talon()->Cartes())
+        QCOMPARE(carte->DosCarte(), TDosCarte::Roses);
+    QCOMPARE(stock->NomBitmap(), QStringLiteral("ROSES"));
+    QVERIFY(stock->Visible());
+    for (TCarte *carte : melange.Talon()->Cartes())
+        QCOMPARE(carte->DosCarte(), TDosCarte::DosStandard);
+    // The chooser's cards lived only while it was open.
+    QCOMPARE(premieres.size(), 13);
+    for (const QPointer<TCarte> &carte : premieres)
+        QVERIFY(carte.isNull());
+
+    // Closed without a click, even after an earlier pick: nothing changes.
+    QuandOuvert(&dialogue, [&] {
+        QCOMPARE(dialogue.CartesDos[0]->DosCarte(), TDosCarte::Standard1);
+        dialogue.close();
+    });
+    melange.OptionsChoixDos->trigger();
+    for (TCarte *carte : melange.Talon()->Cartes())
+        QCOMPARE(carte->DosCarte(), TDosCarte::DosStandard);
+    for (TCarte *carte : dialogue.CartesDos)
+        QCOMPARE(carte, nullptr);
+    QCOMPARE(plateforme.sons.size(), 0); // no deal came of it
+}
+
+void TestChoix::aPropos()
+{
+    TfrmAPropos &boite = ludoval->frmAPropos;
+    TfrmJeu &casino = ludoval->frmCasino;
+    casino.show();
+    QCOMPARE(boite.windowTitle(), QStringLiteral("A propos"));
+    QVERIFY(!(boite.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint)));
+    QCOMPARE(boite.ProductName->text(), QStringLiteral("Ludoval"));
+    QVERIFY(!boite.ProgramIcon->pixmap().isNull());
+
+    // Enter closes it, and so does OK; the game goes on, nothing dealt.
+    QuandOuvert(&boite, [&] { QTest::keyClick(&boite, Qt::Key_Return); });
+    casino.AideAPropos->trigger();
+    QVERIFY(!boite.isVisible());
+    QuandOuvert(&boite, [&] { Cliquer(&boite, boite.OKButton->geometry().center()); });
+    casino.AideAPropos->trigger();
+    QVERIFY(!boite.isVisible());
+    QVERIFY(casino.isVisible());
+    QCOMPARE(plateforme.sons.size(), 0);
+}
+
+QTEST_MAIN(TestChoix)
+#include "test_choix.moc"

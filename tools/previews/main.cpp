@@ -1,0 +1,275 @@
+// ludoval-apercus OUTDIR
+//
+// Draws the pictures that the game chooser shows beside each game and writes
+// them into OUTDIR as JPEG files:
+//
+//   apercu-blocus.jpg     500 x 362  the real Blocus des quatorze window in play:
+//                                    a few pairs gone, one card chosen
+//   apercu-casino.jpg     500 x 375  the games still to come: their title on
+//   apercu-melange.jpg    500 x 375  the aqua table, over a small fan of
+//   apercu-multiples.jpg  500 x 369  face-down cards
+//   apercu-paquets.jpg    500 x 375
+//
+// Each picture is drawn at the size of the whole game window (client area,
+// title bar and borders) and then reduced to 500 pixels wide. The game runs
+// on the tests' platform double, so the deal is fixed by its seed and takes
+// no real time; the same program always writes the same files.
+//
+// Run it with QT_QPA_PLATFORM=offscreen.
+#include "PlateformeTest.h"
+#include "U_BlocusQuatorze.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+
+#include <cstdio>
+#include <jpeglib.h>
+
+namespace {
+
+constexpr int largeurApercu = 500;
+constexpr int hauteurTitre = 23;
+constexpr int bordure = 4;
+constexpr int qualiteJpeg = 90;
+
+// The deal shown in the Blocus des quatorze picture, and how many pairs
+// leave the table before the last card is chosen.
+constexpr quint32 graineBlocus = 7;
+constexpr int pairesJouees = 4;
+
+const QColor aqua(0, 255, 255);
+const QColor cadreHaut(74, 118, 168);  // the title bar's gradient, top to bottom
+const QColor cadreBas(44, 82, 130);    // and the colour of the borders
+const QColor cadreTrait(28, 50, 82);   // the window's outline
+
+// Writes `image` as a baseline JPEG. Colour is kept at full resolution
+// (4:4:4): halving it would blur the red suit marks and the card edges
+// against the aqua table.
+bool EcrireJpeg(const QImage &image, const QString &chemin)
+{
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+    FILE *fichier = std::fopen(QFile::encodeName(chemin).constData(), "wb");
+    if (!fichier)
+        return false;
+
+    jpeg_compress_struct info;
+    jpeg_error_mgr erreurs;
+    info.err = jpeg_std_error(&erreurs); // a libjpeg error ends the program
+    jpeg_create_compress(&info);
+    jpeg_stdio_dest(&info, fichier);
+    info.image_width = JDIMENSION(rgb.width());
+    info.image_height = JDIMENSION(rgb.height());
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, qualiteJpeg, TRUE);
+    info.comp_info[0].h_samp_factor = 1;
+    info.comp_info[0].v_samp_factor = 1;
+    info.optimize_coding = TRUE;
+
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW ligne = const_cast<uchar *>(rgb.constScanLine(int(info.next_scanline)));
+        jpeg_write_scanlines(&info, &ligne, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    return std::fclose(fichier) == 0;
+}
+
+// A minimise or close box of the title bar.
+void DessinerBouton(QPainter &p, const QRect &boite, bool fermer)
+{
+    p.setPen(QColor(255, 255, 255, 90));
+    p.setBrush(QColor(255, 255, 255, 40));
+    p.drawRoundedRect(QRectF(boite).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
+    p.setPen(QPen(Qt::white, 1.6, Qt::SolidLine, Qt::RoundCap));
+    const QRectF signe = QRectF(boite).adjusted(5, 4, -5, -4);
+    if (fermer) {
+        p.drawLine(signe.topLeft(), signe.bottomRight());
+        p.drawLine(signe.bottomLeft(), signe.topRight());
+    } else {
+        p.drawLine(QPointF(signe.left(), signe.bottom()), signe.bottomRight());
+    }
+}
+
+// The whole window around a client area: title bar with the program icon,
+// the caption, the minimise and close boxes, and thin borders.
+QImage Fenetre(const QImage &client, const QString &caption)
+{
+    QImage image(client.width() + 2 * bordure, client.height() + hauteurTitre + bordure,
+                 QImage::Format_RGB32);
+    image.fill(cadreBas);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    QLinearGradient degrade(0, 0, 0, hauteurTitre);
+    degrade.setColorAt(0, cadreHaut);
+    degrade.setColorAt(1, cadreBas);
+    p.fillRect(0, 0, image.width(), hauteurTitre, degrade);
+    p.setPen(cadreTrait);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(image.rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+
+    p.drawImage(bordure + 2, (hauteurTitre - 16) / 2, QImage(QStringLiteral(":/icones/ludoval-16.png")));
+    QFont police;
+    police.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    police.setStyleHint(QFont::SansSerif);
+    police.setBold(true);
+    police.setPixelSize(12);
+    p.setFont(police);
+    p.setPen(Qt::white);
+    p.drawText(QRect(bordure + 24, 0, image.width() - 100, hauteurTitre), Qt::AlignLeft | Qt::AlignVCenter,
+               caption);
+
+    const QSize boite(19, 15);
+    const int haut = (hauteurTitre - boite.height()) / 2;
+    const int droite = image.width() - bordure - 1;
+    DessinerBouton(p, QRect(QPoint(droite - boite.width() + 1, haut), boite), true);
+    DessinerBouton(p, QRect(QPoint(droite - 2 * boite.width() - 1, haut), boite), false);
+
+    p.drawImage(bordure, hauteurTitre, client);
+    return image;
+}
+
+QImage Reduire(const QImage &image, int hauteur)
+{
+    return image.scaled(largeurApercu, hauteur, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// Le blocus des quatorze in play: the window deals, a few pairs that total
+// fourteen leave the table, and one more card is chosen. Everything goes
+// through clicks on the shown window, as a player would play.
+QImage ApercuBlocus(int hauteur)
+{
+    TPlateformeTest plateforme;
+    plateforme.graine = graineBlocus;
+    TfrmBlocusQuatorze fenetre;
+    fenetre.show();
+    plateforme.TraiterEvenements();
+    fenetre.LancerNouvellePartie();
+
+    const auto &cartes = fenetre.Talon()->Cartes();
+    auto libre = [&](int place) { return fenetre.Disponible[place] && cartes[place]->Visible(); };
+    // A card on the table that makes fourteen with the one at `place`, or -1.
+    auto partenaire = [&](int place) {
+        for (int autre = 0; autre < 52; ++autre)
+            if (autre != place && libre(autre) && cartes[place]->Valeur() + cartes[autre]->Valeur() == 14)
+                return autre;
+        return -1;
+    };
+    // The first bottom card, right to left, that has a partner, or -1.
+    auto jouable = [&] {
+        for (int place = 51; place >= 0; --place)
+            if (libre(place) && partenaire(place) >= 0)
+                return place;
+        return -1;
+    };
+    auto cliquer = [&](int place) {
+        Cliquer(&fenetre, TfrmBlocusQuatorze::PositionPlace(place) + QPoint(30, 30));
+    };
+
+    for (int paire = 0; paire < pairesJouees; ++paire) {
+        const int premiere = jouable();
+        if (premiere < 0)
+            return {};
+        const int seconde = partenaire(premiere);
+        cliquer(premiere);
+        cliquer(seconde);
+    }
+    const int choisie = jouable();
+    if (choisie < 0)
+        return {};
+    cliquer(choisie);
+    plateforme.TraiterEvenements();
+
+    if (fenetre.CartesRestantes != 52 - 2 * pairesJouees || fenetre.Carte1 != choisie
+        || fenetre.BarreEtat()->Texte() != QStringLiteral("Sélectionnez une deuxième carte"))
+        return {};
+    const QImage client = fenetre.grab().toImage();
+    if (client.size() != fenetre.Donnees().client)
+        return {};
+    return Reduire(Fenetre(client, QString::fromUtf8(fenetre.Donnees().caption)), hauteur);
+}
+
+// A game still to come: its title on the aqua table over a small fan of
+// face-down cards, at the size of its window.
+QImage ApercuAVenir(TJeu jeu, int hauteur)
+{
+    const TDonneesJeu &donnees = DonneesJeu(jeu);
+    const QSize taille = donnees.client + QSize(2 * bordure, hauteurTitre + bordure);
+    QImage image(taille, QImage::Format_RGB32);
+    image.fill(aqua);
+    QPainter p(&image);
+    p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+
+    // Title and fan together sit in the middle of the table.
+    const int hauteurTitreJeu = 80, ecart = 36, hauteurEventail = 130;
+    const int haut = (taille.height() - hauteurTitreJeu - ecart - hauteurEventail) / 2;
+
+    QFont police;
+    police.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
+    police.setStyleHint(QFont::Serif);
+    police.setBold(true);
+    police.setPixelSize(60);
+    p.setFont(police);
+    p.setPen(QColor(0, 40, 90));
+    p.drawText(QRect(0, haut, taille.width(), hauteurTitreJeu), Qt::AlignCenter, QString::fromUtf8(donnees.caption));
+
+    // Five backs turned about a point below them, the middle one upright.
+    const QImage dos(QStringLiteral(":/cartes/DOSSTANDARD.bmp"));
+    const qreal rayon = 260;
+    const QPointF pivot(taille.width() / 2.0, haut + hauteurTitreJeu + ecart + rayon + 4);
+    for (int i = -2; i <= 2; ++i) {
+        p.save();
+        p.translate(pivot);
+        p.rotate(i * 11.0);
+        p.translate(-TCarte::Largeur / 2.0, -rayon);
+        p.fillRect(QRectF(2, 2, TCarte::Largeur, TCarte::Hauteur), QColor(0, 60, 80, 60)); // shadow
+        p.drawImage(0, 0, dos);
+        p.restore();
+    }
+    p.end();
+    return Reduire(image, hauteur);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: ludoval-apercus OUTDIR\n");
+        return 2;
+    }
+    const QDir dossier(QString::fromLocal8Bit(argv[1]));
+    if (!dossier.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "ludoval-apercus: cannot create %s\n", argv[1]);
+        return 1;
+    }
+
+    struct TApercu { const char *fichier; QImage image; };
+    const TApercu apercus[] = {
+        {"apercu-blocus.jpg", ApercuBlocus(362)},
+        {"apercu-casino.jpg", ApercuAVenir(TJeu::Casino, 375)},
+        {"apercu-melange.jpg", ApercuAVenir(TJeu::Melange, 375)},
+        {"apercu-multiples.jpg", ApercuAVenir(TJeu::MultiplesSept, 369)},
+        {"apercu-paquets.jpg", ApercuAVenir(TJeu::PetitsPaquets, 375)},
+    };
+    for (const TApercu &apercu : apercus) {
+        const QString chemin = dossier.filePath(QLatin1String(apercu.fichier));
+        if (apercu.image.isNull()) {
+            std::fprintf(stderr, "ludoval-apercus: could not draw %s\n", apercu.fichier);
+            return 1;
+        }
+        if (!EcrireJpeg(apercu.image, chemin)) {
+            std::fprintf(stderr, "ludoval-apercus: cannot write %s\n", qPrintable(chemin));
+            return 1;
+        }
+    }
+    return 0;
+}
