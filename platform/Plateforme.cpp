@@ -26,9 +26,13 @@ QString TrouverFichier(const QString &nom)
     // A bare name only: anything with a directory in it is not ours to find.
     if (nom.isEmpty() || nom.contains(QLatin1Char('/')))
         return {};
+    const QString dossierProgramme =
+        QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
     const QStringList dossiers = {
         QDir::currentPath(),
-        QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString(),
+        dossierProgramme,
+        // Installed: beside bin/ wherever the prefix lies, then where it was meant to lie.
+        dossierProgramme.isEmpty() ? QString() : dossierProgramme + QStringLiteral("/../share/ludoval"),
         QStringLiteral(LUDOVAL_DATADIR),
     };
     for (const QString &dossier : dossiers) {

@@ -48,7 +48,9 @@ TPlateforme &Plateforme();
 void InstallerPlateforme(TPlateforme *p);
 
 // Finds a file given by bare name: current directory, then the program's own
-// directory, then the installed data directory. Empty when found nowhere.
+// directory, then the installed data directory (share/ludoval beside the
+// program's bin/, then the one of the configured prefix). Empty when found
+// nowhere.
 QString TrouverFichier(const QString &nom);
 // Length in milliseconds of a PCM WAV file, from its header; 0 when unreadable.
 quint32 DureeWav(const QString &chemin);

@@ -133,8 +133,6 @@ TfrmChoixReussite::TfrmChoixReussite(QWidget *parent)
     connect(btnOk, &QPushButton::clicked, this, &TfrmChoixReussite::btnOkClick);
     connect(btnRegles, &QPushButton::clicked, this, &TfrmChoixReussite::btnReglesClick);
 
-    for (int n = 1; n <= 5; ++n)
-        Apercus[n] = LireApercu(apercus[n]);
     // FormCreate
     InitCommentaires();
     ReussiteChoisie = 1;
@@ -165,8 +163,15 @@ void TfrmChoixReussite::AfficherReussite()
     lblReussiteSelectionnee->setText(QString::fromUtf8(titres[ReussiteChoisie]));
     // Drawn at its own size from the top-left corner; a missing picture
     // leaves the area white.
-    imgReussiteSelectionnee->setPixmap(QPixmap::fromImage(Apercus[ReussiteChoisie]));
+    imgReussiteSelectionnee->setPixmap(QPixmap::fromImage(Apercu(ReussiteChoisie)));
     lblCommentaires->setText(Commentaires[ReussiteChoisie]);
+}
+
+const QImage &TfrmChoixReussite::Apercu(int n)
+{
+    if (!Apercus[n])
+        Apercus[n] = LireApercu(apercus[n]);
+    return *Apercus[n];
 }
 
 void TfrmChoixReussite::lblCasinoClick(TLabelReussite *label)

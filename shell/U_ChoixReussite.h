@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 class QFrame;
 class QPushButton;
@@ -40,7 +41,9 @@ public:
 
     quint8 ReussiteChoisie = 1;
     std::array<QString, 6> Commentaires; // by game number, 1 to 5
-    std::array<QImage, 6> Apercus;       // the preview pictures, by game number
+    // The preview picture of a game, decoded when first shown.
+    const QImage &Apercu(int n);
+    std::array<std::optional<QImage>, 6> Apercus; // by game number; empty until decoded
 
     QLabel *Label1;
     QLabel *lblReussiteSelectionnee;

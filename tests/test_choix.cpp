@@ -145,7 +145,7 @@ void TestChoix::apercus()
     // Each preview decodes at its size.
     const QSize tailles[] = {{}, {500, 362}, {500, 375}, {500, 375}, {500, 369}, {500, 375}};
     for (int n = 1; n <= 5; ++n)
-        QCOMPARE(Choix().Apercus[n].size(), tailles[n]);
+        QCOMPARE(Choix().Apercu(n).size(), tailles[n]);
 
     // Blocus des quatorze's picture leaves a white strip of 13 pixels.
     const QImage zone = Choix().imgReussiteSelectionnee->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -174,6 +174,7 @@ void TestChoix::apercus()
     QVERIFY(DecoderJpeg(abimee).isNull());
 
     Choix().Apercus[2] = DecoderJpeg(jpeg.left(100));
+    QVERIFY(Choix().Apercus[2]->isNull());
     Cliquer(&Choix(), PointLabel(Choix().lblCasino));
     const QImage blanche = Choix().imgReussiteSelectionnee->grab().toImage().convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < blanche.height(); y += 7)

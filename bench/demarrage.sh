@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Start-up on an X server: the time from launch to the chooser on screen, and
+# the resident memory once all eight windows exist, beside a minimal Qt window
+# measured the same way in the same run.
+#   xvfb-run -a -s "-screen 0 1280x800x24" bench/demarrage.sh build [runs]
+set -euo pipefail
+build=${1:-build}
+fois=${2:-10}
+
+mesurer() { # command, window title regex: prints "ms kB"
+    local debut fin pid
+    debut=$(date +%s%N)
+    $1 >/dev/null 2>&1 &
+    pid=$!
+    until xdotool search --onlyvisible --name "$2" >/dev/null 2>&1; do :; done
+    fin=$(date +%s%N)
+    sleep 0.5 # let it settle before reading its memory
+    echo "$(( (fin - debut) / 1000000 )) $(awk '/^VmRSS/ {print $2}' /proc/$pid/status)"
+    kill $pid
+    wait $pid 2>/dev/null || true
+}
+
+mediane() { sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
+
+for programme in "$build/shell/ludoval:^Ludoval$" "$build/bench/fenetre_minimale:^Minimale$" \
+                 "$build/bench/fenetre_minimale --texte:^Minimale$"; do
+    commande=${programme%%:*}
+    titre=${programme#*:}
+    resultats=$(for _ in $(seq "$fois"); do mesurer "$commande" "$titre"; done)
+    printf '%-34s start-up %4s ms (median of %s), resident memory %6s kB\n' "${commande#"$build"/}" \
+        "$(cut -d' ' -f1 <<<"$resultats" | mediane)" "$fois" "$(cut -d' ' -f2 <<<"$resultats" | mediane)"
+done
