@@ -69,6 +69,8 @@ quint32 DureeWav(const QString &chemin)
             return 0;
         const quint32 taille = lireU32(morceau.constData() + 4);
         if (morceau.startsWith("fmt ")) {
+            if (taille < 16)
+                return 0;
             const QByteArray fmt = f.read(16);
             if (fmt.size() < 16)
                 return 0;
