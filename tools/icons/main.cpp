@@ -17,6 +17,8 @@
 //     apropos-carte.png (64 x 64)
 //
 // Run it with QT_QPA_PLATFORM=offscreen; it needs no display and no font.
+#include "art.h"
+
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -352,82 +354,13 @@ QImage drawChoose()
 }
 
 // ---------------------------------------------------------------------------
-// Suit shapes, for the program icon and the about-box picture. Each is
-// centred on the origin and fits a box about one unit high.
+// Suit shapes, for the program icon and the about-box picture: the same signs
+// as on the cards, one unit high and centred on the origin.
 
-QPainterPath heartPath()
-{
-    QPainterPath h;
-    h.moveTo(0.0, 0.48);
-    h.cubicTo(-0.12, 0.30, -0.46, 0.08, -0.46, -0.18);
-    h.cubicTo(-0.46, -0.40, -0.30, -0.50, -0.20, -0.50);
-    h.cubicTo(-0.08, -0.50, -0.02, -0.42, 0.0, -0.30);
-    h.cubicTo(0.02, -0.42, 0.08, -0.50, 0.20, -0.50);
-    h.cubicTo(0.30, -0.50, 0.46, -0.40, 0.46, -0.18);
-    h.cubicTo(0.46, 0.08, 0.12, 0.30, 0.0, 0.48);
-    h.closeSubpath();
-    return h;
-}
-
-// Union of two shapes. Boolean operations flatten curves into short lines
-// with a fixed tolerance, so they are done on the shapes scaled up a
-// thousand times, and the result scaled back.
-QPainterPath unite(const QPainterPath &a, const QPainterPath &b)
-{
-    const QTransform up = QTransform::fromScale(1000.0, 1000.0);
-    const QTransform down = QTransform::fromScale(0.001, 0.001);
-    return down.map(up.map(a).united(up.map(b)));
-}
-
-QPainterPath stemPath()
-{
-    QPainterPath s;
-    s.moveTo(-0.04, 0.10);
-    s.cubicTo(-0.04, 0.30, -0.10, 0.44, -0.20, 0.50);
-    s.lineTo(0.20, 0.50);
-    s.cubicTo(0.10, 0.44, 0.04, 0.30, 0.04, 0.10);
-    s.closeSubpath();
-    return s;
-}
-
-QPainterPath spadePath()
-{
-    QPainterPath s;
-    s.moveTo(0.0, -0.50);
-    s.cubicTo(-0.14, -0.30, -0.46, -0.12, -0.46, 0.10);
-    s.cubicTo(-0.46, 0.28, -0.32, 0.36, -0.20, 0.36);
-    s.cubicTo(-0.10, 0.36, -0.03, 0.30, 0.0, 0.22);
-    s.cubicTo(0.03, 0.30, 0.10, 0.36, 0.20, 0.36);
-    s.cubicTo(0.32, 0.36, 0.46, 0.28, 0.46, 0.10);
-    s.cubicTo(0.46, -0.12, 0.14, -0.30, 0.0, -0.50);
-    s.closeSubpath();
-    return unite(s, stemPath());
-}
-
-QPainterPath diamondPath()
-{
-    QPainterPath d;
-    d.moveTo(0.0, -0.50);
-    d.quadTo(0.14, -0.20, 0.36, 0.0);
-    d.quadTo(0.14, 0.20, 0.0, 0.50);
-    d.quadTo(-0.14, 0.20, -0.36, 0.0);
-    d.quadTo(-0.14, -0.20, 0.0, -0.50);
-    d.closeSubpath();
-    return d;
-}
-
-QPainterPath clubPath()
-{
-    QPainterPath c;
-    const double r = 0.205;
-    QPainterPath top, left, right, middle;
-    top.addEllipse(QPointF(0.0, -0.27), r, r);
-    left.addEllipse(QPointF(-0.235, 0.10), r, r);
-    right.addEllipse(QPointF(0.235, 0.10), r, r);
-    middle.addEllipse(QPointF(0.0, 0.0), 0.14, 0.14);
-    c = unite(unite(unite(top, left), unite(right, middle)), stemPath());
-    return c;
-}
+QPainterPath heartPath() { return cardart::suitPath(cardart::Suit::Hearts); }
+QPainterPath spadePath() { return cardart::suitPath(cardart::Suit::Spades); }
+QPainterPath diamondPath() { return cardart::suitPath(cardart::Suit::Diamonds); }
+QPainterPath clubPath() { return cardart::suitPath(cardart::Suit::Clubs); }
 
 // A shape scaled to the given height and moved to the given centre.
 QPainterPath placed(const QPainterPath &unit, QPointF centre, double height)
