@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -210,9 +211,11 @@ void TfrmJeu::CreerTalon()
         connect(carte, &TCarte::MouseDown, this, &TfrmJeu::CarteCliquee);
 }
 
+bool TfrmJeu::ClicsBloques() const { return gardes > 0 || donneEnAttente || Plateforme().FinDemandee(); }
+
 void TfrmJeu::CarteCliquee(TCarte *carte)
 {
-    if (gardes == 0)
+    if (!ClicsBloques())
         CarteMouseDown(carte);
 }
 
@@ -235,8 +238,37 @@ void TfrmJeu::AfficherPourJouer()
 
 void TfrmJeu::LancerNouvellePartie()
 {
+    if (Plateforme().FinDemandee())
+        return;
     AbandonnerPartie();
-    NouvellePartie();
+    if (operationsEnCours == 0) {
+        donneEnAttente = false;
+        NouvellePartie();
+        return;
+    }
+    // Asked from inside a pause: dealing here would nest a whole deal in the
+    // interrupted operation, and a held Ctrl+N would pile them up.
+    donneDemandee = numeroDonne;
+    if (!donneEnAttente) {
+        donneEnAttente = true;
+        DonnerDesQuePossible();
+    }
+}
+
+void TfrmJeu::DonnerDesQuePossible()
+{
+    QTimer::singleShot(0, this, [this] {
+        if (!donneEnAttente)
+            return; // dealt directly meanwhile
+        if (operationsEnCours > 0) {
+            DonnerDesQuePossible(); // still unwinding
+            return;
+        }
+        donneEnAttente = false;
+        // Not if the game was left for the chooser meanwhile, or the end asked for.
+        if (numeroDonne == donneDemandee && !Plateforme().FinDemandee())
+            NouvellePartie();
+    });
 }
 
 void TfrmJeu::AbandonnerPartie()
@@ -270,7 +302,8 @@ void TfrmJeu::AnimerCarte(TCarte *carte, int x, int y)
     const int pasX = std::abs(x - carte->x()) / 10;
     const int pasY = std::abs(y - carte->y()) / 10;
     // An axis with a step of 0 (a move under 10 pixels) counts as arrived:
-    // the final placement covers it.
+    // the final placement covers it. An axis with a step keeps stepping
+    // towards its target, swinging around it, until the other axis is there.
     auto enChemin = [&] {
         return (pasX > 0 && std::abs(carte->x() - x) > pasX)
             || (pasY > 0 && std::abs(carte->y() - y) > pasY);
@@ -312,13 +345,13 @@ void TfrmJeu::AideRegleExecute()
 
 void TfrmJeu::AideAProposExecute()
 {
-    if (APropos)
+    if (APropos && !Plateforme().FinDemandee())
         APropos->exec();
 }
 
 void TfrmJeu::OptionsChoixDosExecute()
 {
-    if (!ChoixDosCartes)
+    if (!ChoixDosCartes || Plateforme().FinDemandee())
         return;
     if (const std::optional<TDosCarte> dos = ChoixDosCartes(this))
         for (TCarte *carte : talon->Cartes())
@@ -327,6 +360,8 @@ void TfrmJeu::OptionsChoixDosExecute()
 
 void TfrmJeu::OptionsChoixCouleurTapisExecute()
 {
+    if (Plateforme().FinDemandee())
+        return; // a modal dialog would not outlive the ending loop
     const std::optional<QColor> couleur = Plateforme().ChoisirCouleur(this, couleurDialogue);
     if (!couleur)
         return;
@@ -358,11 +393,16 @@ void TfrmJeu::closeEvent(QCloseEvent *e)
 TfrmJeu::TOperation::TOperation(TfrmJeu *f, TClics clics)
     : fenetre(f), donne(f->numeroDonne), bloque(clics == Bloques)
 {
+    ++fenetre->operationsEnCours;
     if (bloque)
         ++fenetre->gardes;
 }
 
-TfrmJeu::TOperation::~TOperation() { LibererClics(); }
+TfrmJeu::TOperation::~TOperation()
+{
+    LibererClics();
+    --fenetre->operationsEnCours;
+}
 
 void TfrmJeu::TOperation::LibererClics()
 {

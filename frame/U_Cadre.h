@@ -61,7 +61,9 @@ public:
 
     // Shows the window for a new game: it deals as soon as it is on screen.
     void AfficherPourJouer();
-    // A new deal: the operation under way stops at its next pause.
+    // A new deal. The operation under way stops at its next pause; asked
+    // from inside one, the deal follows as soon as it has unwound. Once the
+    // program is ending, nothing.
     void LancerNouvellePartie();
 
     // Pause of n × 10 ms that keeps handling events; ends early when a new
@@ -74,8 +76,9 @@ public:
 
     // Every deal has its number; an operation that paused checks it.
     quint32 NumeroDonne() const { return numeroDonne; }
-    // While raised, card clicks are ignored.
-    bool ClicsBloques() const { return gardes > 0; }
+    // Card clicks are ignored while an operation guards the table, while a
+    // new deal is on its way, and once the program is ending.
+    bool ClicsBloques() const;
 
     // The seven actions, named after their menu and command.
     QAction *JeuNouvellePartie = nullptr;
@@ -139,6 +142,7 @@ private:
     void CreerBarreOutils();
     void CarteCliquee(TCarte *carte);
     void AbandonnerPartie();
+    void DonnerDesQuePossible();
 
     TJeu jeu;
     std::unique_ptr<TTalon> talon;
@@ -147,4 +151,7 @@ private:
     bool dejaAffichee = false;
     quint32 numeroDonne = 0;
     int gardes = 0;
+    int operationsEnCours = 0;  // live TOperation objects, nested in pauses
+    bool donneEnAttente = false;
+    quint32 donneDemandee = 0;  // the deal number the waiting deal is for
 };

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
 TPlateforme *installee = nullptr;
@@ -80,7 +81,9 @@ quint32 DureeWav(const QString &chemin)
         } else if (morceau.startsWith("data")) {
             if (octetsParSeconde == 0)
                 return 0;
-            return quint32(quint64(taille) * 1000 / octetsParSeconde);
+            // A header may claim more than the file holds ("unknown length").
+            const quint64 octets = std::min<quint64>(taille, quint64(f.size() - f.pos()));
+            return quint32(octets * 1000 / octetsParSeconde);
         } else if (!f.seek(f.pos() + taille + (taille & 1))) {
             return 0;
         }

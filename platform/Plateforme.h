@@ -38,8 +38,11 @@ public:
     // The help file at a topic, or at its contents when the topic is empty.
     virtual void OuvrirAide(const QString &fichier, const QString &sujet) = 0;
 
-    // Ends the program once control is back in the main event loop.
+    // Ends the program once control is back in the main event loop; the
+    // operation under way finishes first.
     virtual void TerminerProgramme() = 0;
+    // The end has been asked for: the program takes no new command.
+    virtual bool FinDemandee() const = 0;
 };
 
 // The platform in force: the real one unless a test installed its double.
@@ -52,5 +55,6 @@ void InstallerPlateforme(TPlateforme *p);
 // program's bin/, then the one of the configured prefix). Empty when found
 // nowhere.
 QString TrouverFichier(const QString &nom);
-// Length in milliseconds of a PCM WAV file, from its header; 0 when unreadable.
+// Length in milliseconds of a PCM WAV file, from its header and the data the
+// file really holds; 0 when unreadable.
 quint32 DureeWav(const QString &chemin);

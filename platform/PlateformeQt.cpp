@@ -9,6 +9,7 @@
 #include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
 #include <chrono>
 
 TPlateformeQt::TPlateformeQt() { horloge.start(); }
@@ -58,9 +59,11 @@ void TPlateformeQt::JouerSon(const QString &nom, TModeSon mode)
     if (mode == TModeSon::Asynchrone)
         return;
     // Wait for the sound's own length, not for a "playing" flag: without an
-    // audio device that flag never drops. Paints go on, input waits.
+    // audio device that flag never drops. Paints go on, input waits, so a
+    // sound that blocks input is cut short of any long wait.
+    constexpr quint32 attenteMax = 3000;
     QEventLoop boucle;
-    QTimer::singleShot(int(DureeWav(chemin)), Qt::PreciseTimer, &boucle, &QEventLoop::quit);
+    QTimer::singleShot(int(std::min(DureeWav(chemin), attenteMax)), Qt::PreciseTimer, &boucle, &QEventLoop::quit);
     boucle.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
@@ -95,4 +98,8 @@ void TPlateformeQt::OuvrirAide(const QString &fichier, const QString &sujet)
     visionneuse->Ouvrir(fichier, sujet);
 }
 
-void TPlateformeQt::TerminerProgramme() { QCoreApplication::exit(0); }
+void TPlateformeQt::TerminerProgramme()
+{
+    finDemandee = true;
+    QCoreApplication::exit(0);
+}

@@ -25,6 +25,7 @@ public:
     std::optional<QColor> ChoisirCouleur(QWidget *parent, const QColor &depart) override;
     void OuvrirAide(const QString &fichier, const QString &sujet) override;
     void TerminerProgramme() override;
+    bool FinDemandee() const override { return finDemandee; }
 
 private:
     QSoundEffect *effet(const QString &chemin);
@@ -33,4 +34,5 @@ private:
     QHash<QString, QSoundEffect *> effets; // one per file, loaded once
     QPointer<QSoundEffect> enCours;        // cut off by the next sound
     QPointer<TVisionneuseAide> visionneuse;
+    bool finDemandee = false;
 };

@@ -58,8 +58,12 @@ void TfrmChoixDosCartes::FormActivate()
 
 void TfrmChoixDosCartes::FormDeactivate()
 {
+    // The card clicked is still handling its click: it goes once that is over.
     for (TCarte *&carte : CartesDos) {
-        delete carte;
+        if (carte) {
+            carte->hide();
+            carte->deleteLater();
+        }
         carte = nullptr;
     }
 }

@@ -3,6 +3,7 @@
 #include "U_BlocusQuatorze.h"
 
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTest>
 #include <functional>
@@ -170,6 +171,7 @@ private slots:
     void partieGagnee();
     void entreesPendantLesPauses();
     void nouvelleDonnePendantUneOperation();
+    void nouvellesDonnesRepetees();
     void aleatoire();
 };
 
@@ -364,7 +366,8 @@ void TestBlocus::partieGagnee()
         const int i = int(plateforme.journal.indexOf(QStringLiteral("son Gagne.wav async")));
         QCOMPARE(plateforme.journal.at(i + 1), QStringLiteral("question Partie terminée"));
         if (rejouer) {
-            // Yes: a new deal in the same window.
+            // Yes: a new deal in the same window, once the judgement is over.
+            plateforme.TraiterEvenements();
             QCOMPARE(fenetre->CartesRestantes, 52);
             QCOMPARE(fenetre->BarreEtat()->Texte(), basDeColonne);
             QCOMPARE(plateforme.finsDemandees, 0);
@@ -442,36 +445,92 @@ void TestBlocus::nouvelleDonnePendantUneOperation()
         return roi >= 0 && dame >= 0;
     });
 
-    // Ctrl+N in the middle of a deal: the old deal stops, the new one is whole.
+    // Ctrl+N in the middle of a deal: the old deal stops at its next pause,
+    // and the new one, dealt once the old has unwound, is whole.
     plateforme.graine = g;
     plateforme.InjecterDans(1500, [&] { plateforme.graine = g + 1; fenetre->JeuNouvellePartie->trigger(); });
     fenetre->LancerNouvellePartie();
+    QVERIFY(fenetre->ClicsBloques()); // the new deal is on its way
+    plateforme.TraiterEvenements();
     QVERIFY(plateforme.sons.size() > 52);
     QCOMPARE(fenetre->CartesRestantes, 52);
     for (int i = 0; i < 52; ++i)
         QCOMPARE(fenetre->Disponible[i], i >= 40);
     VerifierEtat();
 
-    // A new deal during "Somme incorrecte.": the old judgement leaves the new
-    // table alone (no marks cleared on it, no state reset after it).
+    // A new deal during "Somme incorrecte.": the old judgement stops at once,
+    // without clearing anything or pausing again; a click meanwhile is
+    // ignored, and the new table is whole.
     fenetre = std::make_unique<TfrmBlocusQuatorze>();
     Jouer(g);
     Clic(roi);
+    quint32 demande = 0;
     plateforme.InjecterDans(400, [&] {
+        demande = plateforme.maintenant;
         fenetre->JeuNouvellePartie->trigger();
-        Clic(44); // in the same batch of input, once the new deal is laid
+        Clic(44);
     });
     Clic(dame);
-    QCOMPARE(fenetre->Carte1, 44); // chosen on the new table, still chosen
-    QVERIFY(Carte(44)->Selectionnee());
+    plateforme.TraiterEvenements();
+    // The new deal's first card lands one slide after the request.
+    const auto premierSon = std::find_if(plateforme.sons.begin(), plateforme.sons.end(), [&](const auto &son) {
+        return son.nom == QStringLiteral("CarteDistrib.wav") && son.instant >= demande;
+    });
+    QVERIFY(premierSon != plateforme.sons.end());
+    QVERIFY(premierSon->instant <= demande + 100);
+    QCOMPARE(fenetre->CartesRestantes, 52);
+    VerifierEtat();
+    Clic(44);
+    QCOMPARE(fenetre->Carte1, 44);
     VerifierEtat();
 
     // Leaving for the chooser in the middle of a deal drops it.
+    QWidget choix;
+    TfrmJeu::ChoixReussite = &choix;
     plateforme.InjecterDans(700, [&] { fenetre->JeuChoisirReussite->trigger(); });
     fenetre->LancerNouvellePartie();
+    TfrmJeu::ChoixReussite = nullptr;
     QVERIFY(!fenetre->isVisible());
+    QVERIFY(choix.isVisible());
     QVERIFY(!fenetre->ClicsBloques());
-    QCOMPARE(plateforme.finsDemandees, 1); // no chooser in this test: the end
+    plateforme.TraiterEvenements();
+    QCOMPARE(fenetre->CartesRestantes, 52); // the deal left behind changed nothing more
+}
+
+void TestBlocus::nouvellesDonnesRepetees()
+{
+    // Ctrl+N held down: thirty requests a second for twenty seconds, most of
+    // them inside a deal's slides. Deals never nest: each one starts from
+    // the main loop, after the one it interrupts has unwound.
+    struct TBlocusCompte : TfrmBlocusQuatorze {
+        int profondeur = 0, profondeurMax = 0, donnes = 0;
+        void NouvellePartie() override
+        {
+            ++donnes;
+            profondeurMax = std::max(profondeurMax, ++profondeur);
+            TfrmBlocusQuatorze::NouvellePartie();
+            --profondeur;
+        }
+    };
+    auto *compte = new TBlocusCompte;
+    fenetre.reset(compte);
+    fenetre->show();
+    for (quint32 t = 33; t < 20000; t += 33)
+        plateforme.InjecterDans(t, [&] { fenetre->JeuNouvellePartie->trigger(); });
+    fenetre->LancerNouvellePartie();
+    plateforme.Avancer(26000);
+    QCOMPARE(compte->profondeurMax, 1);
+    QVERIFY(compte->donnes > 100);
+    QCOMPARE(fenetre->CartesRestantes, 52);
+    VerifierEtat();
+
+    // Once the end of the program is asked for, no new deal and no choice.
+    fenetre->JeuQuitter->trigger();
+    const int avant = compte->donnes;
+    fenetre->JeuNouvellePartie->trigger();
+    Clic(45);
+    QCOMPARE(compte->donnes, avant);
+    QCOMPARE(fenetre->NbSelection, 0);
 }
 
 void TestBlocus::aleatoire()
@@ -481,6 +540,9 @@ void TestBlocus::aleatoire()
     // names cards on the table, and the count matches the table.
     QRandomGenerator hasard(20261208);
     plateforme.couleurs.clear();
+    QWidget choix;
+    TfrmJeu::ChoixReussite = &choix;
+    auto sansChoix = qScopeGuard([] { TfrmJeu::ChoixReussite = nullptr; });
     Jouer(11);
     fenetre->show();
     for (int pas = 0; pas < 3000; ++pas) {

@@ -60,6 +60,7 @@ class TestCadre : public QObject {
     }
 
 private slots:
+    void init() { plateforme.Effacer(); }
     void glissements();
     void pause();
     void questionDeVictoire();
@@ -318,6 +319,13 @@ void TestCadre::actions()
     fenetre.JeuQuitter->trigger();
     QCOMPARE(plateforme.finsDemandees, 1);
     QVERIFY(fenetre.isVisible()); // the program ends from the main loop
+    // Meanwhile no new game and no dialog.
+    fenetre.JeuNouvellePartie->trigger();
+    plateforme.couleurs = {QColor(Qt::red)};
+    fenetre.OptionsChoixCouleurTapis->trigger();
+    QCOMPARE(fenetre.donnes, 3);
+    QCOMPARE(fenetre.CouleurTapis(), QColor(Qt::blue));
+    plateforme.Effacer(); // (a test double can take the end back)
 
     // Leaving for the chooser hides the window; shown again, it deals anew.
     QWidget choix;
@@ -333,7 +341,7 @@ void TestCadre::actions()
     QVERIFY(!fenetre.isVisible());
     QVERIFY(choix.isVisible());
     TfrmJeu::ChoixReussite = nullptr;
-    QCOMPARE(plateforme.finsDemandees, 1);
+    QCOMPARE(plateforme.finsDemandees, 0);
 }
 
 void TestCadre::operationsEtGardes()
@@ -358,14 +366,23 @@ void TestCadre::operationsEtGardes()
         QCOMPARE(fenetre.clics.size(), 2);
     }
     {
-        // A new deal drops the guards of the game left behind.
+        // A new deal asked inside an operation interrupts it, and waits for
+        // it to unwind; clicks wait for the deal.
         TJeuEssai::TOperation donne(&fenetre, TJeuEssai::TOperation::Bloques);
         QVERIFY(!donne.Interrompue());
         fenetre.LancerNouvellePartie();
+        fenetre.LancerNouvellePartie(); // asked twice, dealt once
         QVERIFY(donne.Interrompue());
-        QVERIFY(!fenetre.ClicsBloques());
+        QVERIFY(fenetre.ClicsBloques());
+        plateforme.TraiterEvenements();
+        QCOMPARE(fenetre.donnes, 0);
     }
+    plateforme.TraiterEvenements();
+    QCOMPARE(fenetre.donnes, 1);
     QVERIFY(!fenetre.ClicsBloques());
+    // Asked from the main loop, it deals at once.
+    fenetre.LancerNouvellePartie();
+    QCOMPARE(fenetre.donnes, 2);
 }
 
 QTEST_MAIN(TestCadre)

@@ -229,7 +229,7 @@ void TestChoix::choixDosCartes()
     // The chooser's cards lived only while it was open.
     QCOMPARE(premieres.size(), 13);
     for (const QPointer<TCarte> &carte : premieres)
-        QVERIFY(carte.isNull());
+        QTRY_VERIFY(carte.isNull());
 
     // Closed without a click, even after an earlier pick: nothing changes.
     QuandOuvert(&dialogue, [&] {

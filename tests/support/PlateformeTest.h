@@ -61,6 +61,7 @@ public:
     std::optional<QColor> ChoisirCouleur(QWidget *parent, const QColor &depart) override;
     void OuvrirAide(const QString &fichier, const QString &sujet) override;
     void TerminerProgramme() override;
+    bool FinDemandee() const override { return finsDemandees > 0; }
 
 private:
     struct TInjection { quint32 instant; std::function<void()> action; };
