@@ -247,23 +247,18 @@ void TfrmJeu::LancerNouvellePartie()
         return;
     }
     // Asked from inside a pause: dealing here would nest a whole deal in the
-    // interrupted operation, and a held Ctrl+N would pile them up.
+    // interrupted operation, and a held Ctrl+N would pile them up. The deal
+    // follows when the last operation has unwound.
     donneDemandee = numeroDonne;
-    if (!donneEnAttente) {
-        donneEnAttente = true;
-        DonnerDesQuePossible();
-    }
+    donneEnAttente = true;
 }
 
 void TfrmJeu::DonnerDesQuePossible()
 {
+    // From the main loop, not from inside the handler that has just unwound.
     QTimer::singleShot(0, this, [this] {
-        if (!donneEnAttente)
-            return; // dealt directly meanwhile
-        if (operationsEnCours > 0) {
-            DonnerDesQuePossible(); // still unwinding
-            return;
-        }
+        if (!donneEnAttente || operationsEnCours > 0)
+            return; // dealt meanwhile, or another operation will call again
         donneEnAttente = false;
         // Not if the game was left for the chooser meanwhile, or the end asked for.
         if (numeroDonne == donneDemandee && !Plateforme().FinDemandee())
@@ -401,7 +396,8 @@ TfrmJeu::TOperation::TOperation(TfrmJeu *f, TClics clics)
 TfrmJeu::TOperation::~TOperation()
 {
     LibererClics();
-    --fenetre->operationsEnCours;
+    if (--fenetre->operationsEnCours == 0 && fenetre->donneEnAttente)
+        fenetre->DonnerDesQuePossible();
 }
 
 void TfrmJeu::TOperation::LibererClics()
