@@ -316,6 +316,34 @@ void TfrmJeu::AnimerCarte(TCarte *carte, int x, int y)
     Plateforme().JouerSon(QStringLiteral("CarteDistrib.wav"), TModeSon::Asynchrone);
 }
 
+bool TfrmJeu::PoserCarte(TCarte *carte, QPoint position, int place)
+{
+    const quint32 donne = numeroDonne;
+    AnimerCarte(carte, position.x(), position.y());
+    if (numeroDonne != donne)
+        return false;
+    carte->SetFaceVisible(true);
+    carte->raise();
+    carte->SetTag(place);
+    carte->SetSelectionnee(false);
+    return true;
+}
+
+bool TfrmJeu::DecalerPlaces(std::span<TCarte *> tapis, int place, int fin, QPoint (*position)(int))
+{
+    const quint32 donne = numeroDonne;
+    for (int k = place; k < fin; ++k) {
+        TCarte *carte = tapis[k + 1];
+        tapis[k] = carte;
+        carte->SetTag(k);
+        const QPoint cible = position(k);
+        AnimerCarte(carte, cible.x(), cible.y());
+        if (numeroDonne != donne)
+            return false;
+    }
+    return true;
+}
+
 void TfrmJeu::PartieGagnee()
 {
     barreEtat->SetTexte(QString());

@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 
 class QAction;
 class QDialog;
@@ -73,6 +74,16 @@ public:
     void AnimerCarte(TCarte *carte, int x, int y);
     // The win question: Yes deals again here, No ends the program.
     void PartieGagnee();
+
+    // A card taken from the stock slides face down to `position`, then lies
+    // face up on top of the table, unmarked, with `place` in its Tag. False
+    // when a new deal has overtaken the slide: the table is no longer ours.
+    bool PoserCarte(TCarte *carte, QPoint position, int place);
+    // Closes up a row or grid after the card at `place` has left it: the
+    // cards after it, up to `fin` (the count once it has gone), move one
+    // place back one after the other, each taking its new place in Tag.
+    // False when a new deal has overtaken a slide.
+    bool DecalerPlaces(std::span<TCarte *> tapis, int place, int fin, QPoint (*position)(int));
 
     // Every deal has its number; an operation that paused checks it.
     quint32 NumeroDonne() const { return numeroDonne; }

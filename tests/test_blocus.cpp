@@ -1,9 +1,8 @@
 // Le blocus des quatorze, played through clicks on the real window.
+#include "ParcoursAleatoire.h"
 #include "PlateformeTest.h"
 #include "U_BlocusQuatorze.h"
 
-#include <QRandomGenerator>
-#include <QScopeGuard>
 #include <QSet>
 #include <QTest>
 #include <functional>
@@ -538,57 +537,12 @@ void TestBlocus::aleatoire()
     // Random clicks and commands, many of them in the middle of deals and
     // pauses; after every step each card is in exactly one place, the choice
     // names cards on the table, and the count matches the table.
-    QRandomGenerator hasard(20261208);
-    plateforme.couleurs.clear();
-    QWidget choix;
-    TfrmJeu::ChoixReussite = &choix;
-    auto sansChoix = qScopeGuard([] { TfrmJeu::ChoixReussite = nullptr; });
     Jouer(11);
     fenetre->show();
-    for (int pas = 0; pas < 3000; ++pas) {
-        const int tirage = int(hasard.bounded(100));
-        const int place = int(hasard.bounded(52));
-        auto clic = [&, place] {
-            if (fenetre->isVisible())
-                Cliquer(fenetre.get(), PointVisible(place), hasard.bounded(2) ? Qt::LeftButton : Qt::RightButton);
-        };
-        const quint32 delai = hasard.bounded(2500);
-        if (tirage < 60) {
-            clic();
-        } else if (tirage < 80) {
-            plateforme.InjecterDans(delai, clic); // arrives inside a pause or slide
-            clic();
-        } else if (tirage < 86) {
-            plateforme.InjecterDans(delai, [&] { fenetre->JeuNouvellePartie->trigger(); });
-            plateforme.Avancer(2600);
-        } else if (tirage < 89) {
-            fenetre->JeuNouvellePartie->trigger();
-        } else if (tirage < 92) {
-            plateforme.couleurs = {QColor::fromRgb(hasard.generate())};
-            plateforme.InjecterDans(delai, [&] { fenetre->OptionsChoixCouleurTapis->trigger(); });
-            clic();
-        } else if (tirage < 94) {
-            plateforme.InjecterDans(delai, [&] { fenetre->AideRegle->trigger(); });
-            clic();
-        } else if (tirage < 97) {
-            plateforme.InjecterDans(delai, [&] { fenetre->JeuChoisirReussite->trigger(); });
-            clic();
-        } else {
-            plateforme.reponses = {true};
-            plateforme.InjecterDans(delai, clic);
-            plateforme.Avancer(2600);
-        }
-        plateforme.Avancer(3000); // let every injected input arrive
-        if (!fenetre->isVisible()) {
-            fenetre->AfficherPourJouer();
-            plateforme.TraiterEvenements();
-        }
-        VerifierEtat();
-        if (QTest::currentTestFailed()) {
-            qWarning("step %d", pas);
-            return;
-        }
-    }
+    TParcoursAleatoire parcours;
+    parcours.point = [](QRandomGenerator &hasard) { return PointVisible(int(hasard.bounded(52))); };
+    parcours.verifier = [this] { VerifierEtat(); };
+    ParcourirAuHasard(plateforme, fenetre.get(), parcours);
 }
 
 QTEST_MAIN(TestBlocus)
