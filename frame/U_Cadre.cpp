@@ -23,7 +23,7 @@ const TDonneesJeu donnees[] = {
      "Choisir une réussite", "Choix couleur du tapis", "BlocusQuatorze"},
     {"Casino", {792, 573}, 22, 16, {540, 265}, true, nullptr, nullptr, "Casino"},
     {"Le mélange", {792, 573}, 22, 16, {360, 400}, true, nullptr, nullptr, "Melange"},
-    {"Multiples de sept", {792, 563}, 22, 16, {200, 300}, true,
+    {"Multiples de sept", {891, 563}, 22, 16, {200, 300}, true,
      "Choisir une réussite", nullptr, "MultiplesSept"},
     {"Les petits paquets", {792, 573}, 30, 21, {590, 400}, true, nullptr, nullptr, "PetitsPaquets"},
 };

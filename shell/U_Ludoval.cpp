@@ -8,8 +8,7 @@
 #include <QTranslator>
 
 TLudoval::TLudoval()
-    : frmPetitsPaquets(TJeu::PetitsPaquets), frmCasino(TJeu::Casino), frmMelange(TJeu::Melange),
-      frmMultiplesSept(TJeu::MultiplesSept)
+    : frmPetitsPaquets(TJeu::PetitsPaquets), frmCasino(TJeu::Casino), frmMelange(TJeu::Melange)
 {
     frmChoixReussite.Jeux = {nullptr, &frmBlocusQuatorze, &frmCasino, &frmMelange, &frmMultiplesSept,
                              &frmPetitsPaquets};

@@ -7,6 +7,7 @@
 #include "U_ChoixDosCartes.h"
 #include "U_ChoixReussite.h"
 #include "U_EnPreparation.h"
+#include "U_Multiples7.h"
 
 class TLudoval {
 public:
@@ -23,7 +24,7 @@ public:
     TfrmBlocusQuatorze frmBlocusQuatorze;
     TfrmEnPreparation frmCasino;
     TfrmEnPreparation frmMelange;
-    TfrmEnPreparation frmMultiplesSept;
+    TfrmMultiplesSept frmMultiplesSept;
     TfrmChoixDosCartes frmChoixDosCartes;
     TfrmAPropos frmAPropos;
 };

@@ -264,22 +264,23 @@ void TestCadre::menusEtBarreOutils()
 
 void TestCadre::fenetreEtBarreEtat()
 {
-    const struct { TJeu jeu; const char *titre; int hauteur, haut, barre, texte; } attendus[] = {
-        {TJeu::BlocusQuatorze, "Le blocus des quatorze", 553, 531, 22, 16},
-        {TJeu::Casino, "Casino", 573, 551, 22, 16},
-        {TJeu::Melange, "Le mélange", 573, 551, 22, 16},
-        {TJeu::MultiplesSept, "Multiples de sept", 563, 541, 22, 16},
-        {TJeu::PetitsPaquets, "Les petits paquets", 573, 543, 30, 21},
+    // Multiples de sept is wider: its row of eleven cards lies wholly on the table.
+    const struct { TJeu jeu; const char *titre; int largeur, hauteur, haut, barre, texte; } attendus[] = {
+        {TJeu::BlocusQuatorze, "Le blocus des quatorze", 792, 553, 531, 22, 16},
+        {TJeu::Casino, "Casino", 792, 573, 551, 22, 16},
+        {TJeu::Melange, "Le mélange", 792, 573, 551, 22, 16},
+        {TJeu::MultiplesSept, "Multiples de sept", 891, 563, 541, 22, 16},
+        {TJeu::PetitsPaquets, "Les petits paquets", 792, 573, 543, 30, 21},
     };
     for (const auto &a : attendus) {
         TJeuEssai fenetre(a.jeu);
         fenetre.show();
         QCOMPARE(fenetre.windowTitle(), QString::fromUtf8(a.titre));
-        QCOMPARE(fenetre.size(), QSize(792, a.hauteur));
-        QCOMPARE(fenetre.menuBar()->geometry(), QRect(0, 0, 792, 24));
+        QCOMPARE(fenetre.size(), QSize(a.largeur, a.hauteur));
+        QCOMPARE(fenetre.menuBar()->geometry(), QRect(0, 0, a.largeur, 24));
         QCOMPARE(fenetre.findChild<QToolBar *>()->geometry().top(), 24);
         QCOMPARE(fenetre.findChild<QToolBar *>()->geometry().bottom(), 49);
-        QCOMPARE(fenetre.BarreEtat()->geometry(), QRect(0, a.haut, 792, a.barre));
+        QCOMPARE(fenetre.BarreEtat()->geometry(), QRect(0, a.haut, a.largeur, a.barre));
         QCOMPARE(fenetre.BarreEtat()->findChild<QLabel *>()->font().pixelSize(), a.texte);
         QVERIFY(fenetre.BarreEtat()->findChild<QLabel *>()->font().bold());
         QVERIFY(!(fenetre.windowFlags() & Qt::WindowMaximizeButtonHint));
