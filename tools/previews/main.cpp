@@ -7,17 +7,22 @@
 //                                    a few pairs gone, one card chosen
 //   apercu-casino.jpg     500 x 375  the games still to come: their title on
 //   apercu-melange.jpg    500 x 375  the aqua table, over a small fan of
-//   apercu-multiples.jpg  500 x 369  face-down cards
-//   apercu-paquets.jpg    500 x 375
+//   apercu-paquets.jpg    500 x 375  face-down cards
+//   apercu-multiples.jpg  500 x 369  the real Multiples de sept window in play:
+//                                    a long row after a group has left, one
+//                                    card marked
 //
 // Each picture is drawn at the size of the whole game window (client area,
-// title bar and borders) and then reduced to 500 pixels wide. The game runs
-// on the tests' platform double, so the deal is fixed by its seed and takes
-// no real time; the same program always writes the same files.
+// title bar and borders) and then reduced to 500 pixels wide. The Multiples
+// de sept window is wider than the others: it keeps its proportions, and
+// the rest of its picture's height is white, like the chooser around it.
+// The game runs on the tests' platform double, so the deal is fixed by its
+// seed and takes no real time; the same program always writes the same files.
 //
 // Run it with QT_QPA_PLATFORM=offscreen.
 #include "PlateformeTest.h"
 #include "U_BlocusQuatorze.h"
+#include "U_Multiples7.h"
 
 #include <QApplication>
 #include <QDir>
@@ -40,6 +45,12 @@ constexpr int qualiteJpeg = 90;
 // leave the table before the last card is chosen.
 constexpr quint32 graineBlocus = 7;
 constexpr int pairesJouees = 4;
+
+// The deal shown in the Multiples de sept picture, and how long its row
+// grows before a group leaves and after.
+constexpr quint32 graineMultiples = 12;
+constexpr int rangeeAvant = 7;
+constexpr int rangeeApres = 10;
 
 const QColor aqua(0, 255, 255);
 const QColor cadreHaut(74, 118, 168);  // the title bar's gradient, top to bottom
@@ -196,6 +207,68 @@ QImage ApercuBlocus(int hauteur)
     return Reduire(Fenetre(client, QString::fromUtf8(fenetre.Donnees().caption)), hauteur);
 }
 
+// Reduced to 500 pixels wide in its own proportions, at the top of a white
+// picture `hauteur` high.
+QImage ReduireEnLargeur(const QImage &image, int hauteur)
+{
+    QImage apercu(largeurApercu, hauteur, QImage::Format_RGB32);
+    apercu.fill(Qt::white);
+    QPainter p(&apercu);
+    p.drawImage(0, 0, image.scaledToWidth(largeurApercu, Qt::SmoothTransformation));
+    return apercu;
+}
+
+// Multiples de sept in play: the window deals, the row grows from the
+// stock, a group adding up to a multiple of seven leaves it, the row grows
+// again and one card is marked. Everything goes through clicks.
+QImage ApercuMultiples(int hauteur)
+{
+    TPlateformeTest plateforme;
+    plateforme.graine = graineMultiples;
+    TfrmMultiplesSept fenetre;
+    fenetre.show();
+    plateforme.TraiterEvenements();
+    fenetre.LancerNouvellePartie();
+
+    auto cliquer = [&](int place) { Cliquer(&fenetre, TfrmMultiplesSept::PositionPlace(place) + QPoint(35, 48)); };
+    auto tirer = [&](int jusqua) {
+        while (fenetre.NbCartesTapis < jusqua)
+            Cliquer(&fenetre, fenetre.Talon()->PositionTalon() + QPoint(35, 48));
+    };
+    // The places of the first pair of the row adding up to 7 or 14.
+    auto paire = [&]() -> std::pair<int, int> {
+        for (int a = 0; a < fenetre.NbCartesTapis; ++a)
+            for (int b = a + 1; b < fenetre.NbCartesTapis; ++b)
+                if ((fenetre.Tapis[a]->Valeur() + fenetre.Tapis[b]->Valeur()) % 7 == 0
+                    && fenetre.Tapis[a]->Valeur() != 7)
+                    return {a, b};
+        return {-1, -1};
+    };
+
+    tirer(rangeeAvant);
+    const auto [a, b] = paire();
+    if (a < 0)
+        return {};
+    cliquer(a);
+    cliquer(b);
+    tirer(rangeeApres);
+    // One card marked that no other completes yet: the last one that is no seven.
+    int marquee = fenetre.NbCartesTapis - 1;
+    while (marquee >= 0 && fenetre.Tapis[marquee]->Valeur() == 7)
+        --marquee;
+    if (marquee < 0)
+        return {};
+    cliquer(marquee);
+    plateforme.TraiterEvenements();
+
+    if (fenetre.NbCartesTapis != rangeeApres || !fenetre.Tapis[marquee]->Selectionnee())
+        return {};
+    const QImage client = fenetre.grab().toImage();
+    if (client.size() != fenetre.Donnees().client)
+        return {};
+    return ReduireEnLargeur(Fenetre(client, QString::fromUtf8(fenetre.Donnees().caption)), hauteur);
+}
+
 // A game still to come: its title on the aqua table over a small fan of
 // face-down cards, at the size of its window.
 QImage ApercuAVenir(TJeu jeu, int hauteur)
@@ -257,7 +330,7 @@ int main(int argc, char *argv[])
         {"apercu-blocus.jpg", ApercuBlocus(362)},
         {"apercu-casino.jpg", ApercuAVenir(TJeu::Casino, 375)},
         {"apercu-melange.jpg", ApercuAVenir(TJeu::Melange, 375)},
-        {"apercu-multiples.jpg", ApercuAVenir(TJeu::MultiplesSept, 369)},
+        {"apercu-multiples.jpg", ApercuMultiples(369)},
         {"apercu-paquets.jpg", ApercuAVenir(TJeu::PetitsPaquets, 375)},
     };
     for (const TApercu &apercu : apercus) {
