@@ -7,6 +7,7 @@
 #include "U_ChoixDosCartes.h"
 #include "U_ChoixReussite.h"
 #include "U_EnPreparation.h"
+#include "U_Melange.h"
 
 class TLudoval {
 public:
@@ -22,7 +23,7 @@ public:
     TfrmEnPreparation frmPetitsPaquets;
     TfrmBlocusQuatorze frmBlocusQuatorze;
     TfrmEnPreparation frmCasino;
-    TfrmEnPreparation frmMelange;
+    TfrmMelange frmMelange;
     TfrmEnPreparation frmMultiplesSept;
     TfrmChoixDosCartes frmChoixDosCartes;
     TfrmAPropos frmAPropos;
