@@ -5,10 +5,11 @@
 //
 //   apercu-blocus.jpg     500 x 362  the real Blocus des quatorze window in play:
 //                                    a few pairs gone, one card chosen
+//   apercu-melange.jpg    500 x 375  the real Mélange window in play: a few
+//                                    pairs covered, one card chosen
 //   apercu-casino.jpg     500 x 375  the games still to come: their title on
-//   apercu-melange.jpg    500 x 375  the aqua table, over a small fan of
-//   apercu-multiples.jpg  500 x 369  face-down cards
-//   apercu-paquets.jpg    500 x 375
+//   apercu-multiples.jpg  500 x 369  the aqua table, over a small fan of
+//   apercu-paquets.jpg    500 x 375  face-down cards
 //
 // Each picture is drawn at the size of the whole game window (client area,
 // title bar and borders) and then reduced to 500 pixels wide. The game runs
@@ -18,6 +19,7 @@
 // Run it with QT_QPA_PLATFORM=offscreen.
 #include "PlateformeTest.h"
 #include "U_BlocusQuatorze.h"
+#include "U_Melange.h"
 
 #include <QApplication>
 #include <QDir>
@@ -40,6 +42,11 @@ constexpr int qualiteJpeg = 90;
 // leave the table before the last card is chosen.
 constexpr quint32 graineBlocus = 7;
 constexpr int pairesJouees = 4;
+
+// The same for Le mélange: its deal, and the pairs covered before a card
+// is chosen.
+constexpr quint32 graineMelange = 5;
+constexpr int pairesMelange = 6;
 
 const QColor aqua(0, 255, 255);
 const QColor cadreHaut(74, 118, 168);  // the title bar's gradient, top to bottom
@@ -196,6 +203,55 @@ QImage ApercuBlocus(int hauteur)
     return Reduire(Fenetre(client, QString::fromUtf8(fenetre.Donnees().caption)), hauteur);
 }
 
+// Le mélange in play: the window deals, a few pairs that follow each other
+// are covered from the stock, and one more card is chosen, all through clicks.
+QImage ApercuMelange(int hauteur)
+{
+    TPlateformeTest plateforme;
+    plateforme.graine = graineMelange;
+    TfrmMelange fenetre;
+    fenetre.show();
+    plateforme.TraiterEvenements();
+    fenetre.LancerNouvellePartie();
+
+    // A place whose top card follows the one at `place`, or -1.
+    auto partenaire = [&](int place) {
+        for (int autre = 0; autre < TfrmMelange::NbPlaces; ++autre)
+            if (TfrmMelange::Suivent(fenetre.Tapis[place], fenetre.Tapis[autre]))
+                return autre;
+        return -1;
+    };
+    auto jouable = [&] {
+        for (int place = 0; place < TfrmMelange::NbPlaces; ++place)
+            if (partenaire(place) >= 0)
+                return place;
+        return -1;
+    };
+    auto cliquer = [&](int place) { Cliquer(&fenetre, TfrmMelange::PositionPlace(place) + QPoint(35, 48)); };
+
+    for (int paire = 0; paire < pairesMelange; ++paire) {
+        const int premiere = jouable();
+        if (premiere < 0)
+            return {};
+        const int seconde = partenaire(premiere);
+        cliquer(premiere);
+        cliquer(seconde);
+    }
+    const int choisie = jouable();
+    if (choisie < 0)
+        return {};
+    cliquer(choisie);
+    plateforme.TraiterEvenements();
+
+    if (fenetre.CartesRestantes != 44 - 2 * pairesMelange || fenetre.Carte1 != choisie
+        || fenetre.BarreEtat()->Texte() != QStringLiteral("Choisissez une seconde carte."))
+        return {};
+    const QImage client = fenetre.grab().toImage();
+    if (client.size() != fenetre.Donnees().client)
+        return {};
+    return Reduire(Fenetre(client, QString::fromUtf8(fenetre.Donnees().caption)), hauteur);
+}
+
 // A game still to come: its title on the aqua table over a small fan of
 // face-down cards, at the size of its window.
 QImage ApercuAVenir(TJeu jeu, int hauteur)
@@ -256,7 +312,7 @@ int main(int argc, char *argv[])
     const TApercu apercus[] = {
         {"apercu-blocus.jpg", ApercuBlocus(362)},
         {"apercu-casino.jpg", ApercuAVenir(TJeu::Casino, 375)},
-        {"apercu-melange.jpg", ApercuAVenir(TJeu::Melange, 375)},
+        {"apercu-melange.jpg", ApercuMelange(375)},
         {"apercu-multiples.jpg", ApercuAVenir(TJeu::MultiplesSept, 369)},
         {"apercu-paquets.jpg", ApercuAVenir(TJeu::PetitsPaquets, 375)},
     };
