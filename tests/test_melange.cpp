@@ -111,6 +111,25 @@ class TestMelange : public QObject {
                 return g;
     }
 
+    // A deal with a king and an ace, a pair that is refused, and two other
+    // cards that follow each other.
+    struct TRoiAsEtPaire { quint32 graine; int roi, as, a, b; };
+    TRoiAsEtPaire RoiAsEtPaire()
+    {
+        TRoiAsEtPaire t{};
+        t.graine = Graine([&](const TDonne &d) {
+            t.roi = Place(d.places, 13);
+            t.as = Place(d.places, 1);
+            t.a = t.b = -1;
+            for (int x = 0; x < 8; ++x)
+                for (int y = x + 1; y < 8; ++y)
+                    if (x != t.roi && x != t.as && y != t.roi && y != t.as && Suivent(d.places[x], d.places[y]))
+                        t.a = x, t.b = y;
+            return t.roi >= 0 && t.as >= 0 && t.a >= 0;
+        });
+        return t;
+    }
+
     // A new window (its deck in the order Donne() expects) deals from `graine`.
     void Jouer(quint32 graine)
     {
@@ -545,17 +564,7 @@ void TestMelange::plusAucunCoup()
 
 void TestMelange::entreesPendantLesPauses()
 {
-    // A refused pair and, elsewhere, a pair that follows.
-    int roi = -1, as = -1, a = -1, b = -1;
-    const quint32 g = Graine([&](const TDonne &d) {
-        roi = Place(d.places, 13);
-        as = Place(d.places, 1);
-        for (int x = 0; x < 8; ++x)
-            for (int y = 0; y < 8; ++y)
-                if (x != roi && x != as && y != roi && y != as && Suivent(d.places[x], d.places[y]))
-                    a = x, b = y;
-        return roi >= 0 && as >= 0 && a >= 0;
-    });
+    const auto [g, roi, as, a, b] = RoiAsEtPaire();
     Jouer(g);
 
     // During the refusal's pause the first choice cannot be withdrawn, nor
@@ -610,17 +619,7 @@ void TestMelange::entreesPendantLesPauses()
 
 void TestMelange::nouvelleDonnePendantUneOperation()
 {
-    int a = -1, b = -1, roi = -1, as = -1;
-    const quint32 g = Graine([&](const TDonne &d) {
-        roi = Place(d.places, 13);
-        as = Place(d.places, 1);
-        a = b = -1;
-        for (int x = 0; x < 8 && a < 0; ++x)
-            for (int y = x + 1; y < 8 && a < 0; ++y)
-                if (Suivent(d.places[x], d.places[y]))
-                    a = x, b = y;
-        return roi >= 0 && as >= 0 && a >= 0;
-    });
+    const auto [g, roi, as, a, b] = RoiAsEtPaire();
 
     // Ctrl+N during the refusal's pause: the judgement stops there, and the
     // new table shows no mark of the old choice.

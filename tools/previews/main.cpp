@@ -29,6 +29,7 @@
 #include <QPainter>
 
 #include <cstdio>
+#include <functional>
 #include <jpeglib.h>
 
 namespace {
@@ -148,6 +149,35 @@ QImage Reduire(const QImage &image, int hauteur)
     return image.scaled(largeurApercu, hauteur, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
+// Plays `paires` pairs through clicks, each a playable card then its
+// partner, and chooses one more playable card. The place of that card, or -1
+// when the table has run out of moves.
+int JouerPuisChoisir(int paires, const std::function<int()> &jouable, const std::function<int(int)> &partenaire,
+                     const std::function<void(int)> &cliquer)
+{
+    for (int paire = 0; paire < paires; ++paire) {
+        const int premiere = jouable();
+        if (premiere < 0)
+            return -1;
+        const int seconde = partenaire(premiere);
+        cliquer(premiere);
+        cliquer(seconde);
+    }
+    const int choisie = jouable();
+    if (choisie >= 0)
+        cliquer(choisie);
+    return choisie;
+}
+
+// The game window in its frame, reduced; nothing if it is not at its size.
+QImage Photographier(TfrmJeu &fenetre, int hauteur)
+{
+    const QImage client = fenetre.grab().toImage();
+    if (client.size() != fenetre.Donnees().client)
+        return {};
+    return Reduire(Fenetre(client, QString::fromUtf8(fenetre.Donnees().caption)), hauteur);
+}
+
 // Le blocus des quatorze in play: the window deals, a few pairs that total
 // fourteen leave the table, and one more card is chosen. Everything goes
 // through clicks on the shown window, as a player would play.
@@ -180,27 +210,12 @@ QImage ApercuBlocus(int hauteur)
         Cliquer(&fenetre, TfrmBlocusQuatorze::PositionPlace(place) + QPoint(30, 30));
     };
 
-    for (int paire = 0; paire < pairesJouees; ++paire) {
-        const int premiere = jouable();
-        if (premiere < 0)
-            return {};
-        const int seconde = partenaire(premiere);
-        cliquer(premiere);
-        cliquer(seconde);
-    }
-    const int choisie = jouable();
-    if (choisie < 0)
-        return {};
-    cliquer(choisie);
+    const int choisie = JouerPuisChoisir(pairesJouees, jouable, partenaire, cliquer);
     plateforme.TraiterEvenements();
-
-    if (fenetre.CartesRestantes != 52 - 2 * pairesJouees || fenetre.Carte1 != choisie
+    if (choisie < 0 || fenetre.CartesRestantes != 52 - 2 * pairesJouees || fenetre.Carte1 != choisie
         || fenetre.BarreEtat()->Texte() != QStringLiteral("Sélectionnez une deuxième carte"))
         return {};
-    const QImage client = fenetre.grab().toImage();
-    if (client.size() != fenetre.Donnees().client)
-        return {};
-    return Reduire(Fenetre(client, QString::fromUtf8(fenetre.Donnees().caption)), hauteur);
+    return Photographier(fenetre, hauteur);
 }
 
 // Le mélange in play: the window deals, a few pairs that follow each other
@@ -229,27 +244,12 @@ QImage ApercuMelange(int hauteur)
     };
     auto cliquer = [&](int place) { Cliquer(&fenetre, TfrmMelange::PositionPlace(place) + QPoint(35, 48)); };
 
-    for (int paire = 0; paire < pairesMelange; ++paire) {
-        const int premiere = jouable();
-        if (premiere < 0)
-            return {};
-        const int seconde = partenaire(premiere);
-        cliquer(premiere);
-        cliquer(seconde);
-    }
-    const int choisie = jouable();
-    if (choisie < 0)
-        return {};
-    cliquer(choisie);
+    const int choisie = JouerPuisChoisir(pairesMelange, jouable, partenaire, cliquer);
     plateforme.TraiterEvenements();
-
-    if (fenetre.CartesRestantes != 44 - 2 * pairesMelange || fenetre.Carte1 != choisie
+    if (choisie < 0 || fenetre.CartesRestantes != 44 - 2 * pairesMelange || fenetre.Carte1 != choisie
         || fenetre.BarreEtat()->Texte() != QStringLiteral("Choisissez une seconde carte."))
         return {};
-    const QImage client = fenetre.grab().toImage();
-    if (client.size() != fenetre.Donnees().client)
-        return {};
-    return Reduire(Fenetre(client, QString::fromUtf8(fenetre.Donnees().caption)), hauteur);
+    return Photographier(fenetre, hauteur);
 }
 
 // A game still to come: its title on the aqua table over a small fan of
