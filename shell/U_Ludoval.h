@@ -7,6 +7,7 @@
 #include "U_ChoixDosCartes.h"
 #include "U_ChoixReussite.h"
 #include "U_EnPreparation.h"
+#include "U_Melange.h"
 #include "U_Multiples7.h"
 
 class TLudoval {
@@ -23,7 +24,7 @@ public:
     TfrmEnPreparation frmPetitsPaquets;
     TfrmBlocusQuatorze frmBlocusQuatorze;
     TfrmEnPreparation frmCasino;
-    TfrmEnPreparation frmMelange;
+    TfrmMelange frmMelange;
     TfrmMultiplesSept frmMultiplesSept;
     TfrmChoixDosCartes frmChoixDosCartes;
     TfrmAPropos frmAPropos;

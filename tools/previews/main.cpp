@@ -5,23 +5,25 @@
 //
 //   apercu-blocus.jpg     500 x 362  the real Blocus des quatorze window in play:
 //                                    a few pairs gone, one card chosen
+//   apercu-melange.jpg    500 x 375  the real Mélange window in play: a few
+//                                    pairs covered, one card chosen
 //   apercu-casino.jpg     500 x 375  the games still to come: their title on
-//   apercu-melange.jpg    500 x 375  the aqua table, over a small fan of
 //   apercu-paquets.jpg    500 x 375  face-down cards
 //   apercu-multiples.jpg  500 x 369  the real Multiples de sept window in play:
 //                                    a long row after a group has left, one
 //                                    card marked
 //
 // Each picture is drawn at the size of the whole game window (client area,
-// title bar and borders) and then reduced to 500 pixels wide. The Multiples
-// de sept window is wider than the others: it keeps its proportions, and
-// the rest of its picture's height is white, like the chooser around it.
+// title bar and borders) and then reduced to 500 pixels wide in its own
+// proportions; the wider Multiples de sept window leaves the rest of its
+// picture's height white, like the chooser around it.
 // The game runs on the tests' platform double, so the deal is fixed by its
 // seed and takes no real time; the same program always writes the same files.
 //
 // Run it with QT_QPA_PLATFORM=offscreen.
 #include "PlateformeTest.h"
 #include "U_BlocusQuatorze.h"
+#include "U_Melange.h"
 #include "U_Multiples7.h"
 
 #include <QApplication>
@@ -32,6 +34,7 @@
 #include <QPainter>
 
 #include <cstdio>
+#include <functional>
 #include <jpeglib.h>
 
 namespace {
@@ -51,6 +54,10 @@ constexpr int pairesJouees = 4;
 constexpr quint32 graineMultiples = 12;
 constexpr int rangeeAvant = 7;
 constexpr int rangeeApres = 10;
+// The same for Le mélange: its deal, and the pairs covered before a card
+// is chosen.
+constexpr quint32 graineMelange = 5;
+constexpr int pairesMelange = 6;
 
 const QColor aqua(0, 255, 255);
 const QColor cadreHaut(74, 118, 168);  // the title bar's gradient, top to bottom
@@ -147,9 +154,45 @@ QImage Fenetre(const QImage &client, const QString &caption)
     return image;
 }
 
+
+// Plays `paires` pairs through clicks, each a playable card then its
+// partner, and chooses one more playable card. The place of that card, or -1
+// when the table has run out of moves.
+int JouerPuisChoisir(int paires, const std::function<int()> &jouable, const std::function<int(int)> &partenaire,
+                     const std::function<void(int)> &cliquer)
+{
+    for (int paire = 0; paire < paires; ++paire) {
+        const int premiere = jouable();
+        if (premiere < 0)
+            return -1;
+        const int seconde = partenaire(premiere);
+        cliquer(premiere);
+        cliquer(seconde);
+    }
+    const int choisie = jouable();
+    if (choisie >= 0)
+        cliquer(choisie);
+    return choisie;
+}
+
+// Reduced to 500 pixels wide in its own proportions, at the top of a white
+// picture `hauteur` high.
 QImage Reduire(const QImage &image, int hauteur)
 {
-    return image.scaled(largeurApercu, hauteur, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage apercu(largeurApercu, hauteur, QImage::Format_RGB32);
+    apercu.fill(Qt::white);
+    QPainter p(&apercu);
+    p.drawImage(0, 0, image.scaledToWidth(largeurApercu, Qt::SmoothTransformation));
+    return apercu;
+}
+
+// The game window in its frame, reduced; nothing if it is not at its size.
+QImage Photographier(TfrmJeu &fenetre, int hauteur)
+{
+    const QImage client = fenetre.grab().toImage();
+    if (client.size() != fenetre.Donnees().client)
+        return {};
+    return Reduire(Fenetre(client, QString::fromUtf8(fenetre.Donnees().caption)), hauteur);
 }
 
 // Le blocus des quatorze in play: the window deals, a few pairs that total
@@ -184,39 +227,48 @@ QImage ApercuBlocus(int hauteur)
         Cliquer(&fenetre, TfrmBlocusQuatorze::PositionPlace(place) + QPoint(30, 30));
     };
 
-    for (int paire = 0; paire < pairesJouees; ++paire) {
-        const int premiere = jouable();
-        if (premiere < 0)
-            return {};
-        const int seconde = partenaire(premiere);
-        cliquer(premiere);
-        cliquer(seconde);
-    }
-    const int choisie = jouable();
-    if (choisie < 0)
-        return {};
-    cliquer(choisie);
+    const int choisie = JouerPuisChoisir(pairesJouees, jouable, partenaire, cliquer);
     plateforme.TraiterEvenements();
-
-    if (fenetre.CartesRestantes != 52 - 2 * pairesJouees || fenetre.Carte1 != choisie
+    if (choisie < 0 || fenetre.CartesRestantes != 52 - 2 * pairesJouees || fenetre.Carte1 != choisie
         || fenetre.BarreEtat()->Texte() != QStringLiteral("Sélectionnez une deuxième carte"))
         return {};
-    const QImage client = fenetre.grab().toImage();
-    if (client.size() != fenetre.Donnees().client)
-        return {};
-    return Reduire(Fenetre(client, QString::fromUtf8(fenetre.Donnees().caption)), hauteur);
+    return Photographier(fenetre, hauteur);
 }
 
-// Reduced to 500 pixels wide in its own proportions, at the top of a white
-// picture `hauteur` high.
-QImage ReduireEnLargeur(const QImage &image, int hauteur)
+// Le mélange in play: the window deals, a few pairs that follow each other
+// are covered from the stock, and one more card is chosen, all through clicks.
+QImage ApercuMelange(int hauteur)
 {
-    QImage apercu(largeurApercu, hauteur, QImage::Format_RGB32);
-    apercu.fill(Qt::white);
-    QPainter p(&apercu);
-    p.drawImage(0, 0, image.scaledToWidth(largeurApercu, Qt::SmoothTransformation));
-    return apercu;
+    TPlateformeTest plateforme;
+    plateforme.graine = graineMelange;
+    TfrmMelange fenetre;
+    fenetre.show();
+    plateforme.TraiterEvenements();
+    fenetre.LancerNouvellePartie();
+
+    // A place whose top card follows the one at `place`, or -1.
+    auto partenaire = [&](int place) {
+        for (int autre = 0; autre < TfrmMelange::NbPlaces; ++autre)
+            if (TfrmMelange::Suivent(fenetre.Tapis[place], fenetre.Tapis[autre]))
+                return autre;
+        return -1;
+    };
+    auto jouable = [&] {
+        for (int place = 0; place < TfrmMelange::NbPlaces; ++place)
+            if (partenaire(place) >= 0)
+                return place;
+        return -1;
+    };
+    auto cliquer = [&](int place) { Cliquer(&fenetre, TfrmMelange::PositionPlace(place) + QPoint(35, 48)); };
+
+    const int choisie = JouerPuisChoisir(pairesMelange, jouable, partenaire, cliquer);
+    plateforme.TraiterEvenements();
+    if (choisie < 0 || fenetre.CartesRestantes != 44 - 2 * pairesMelange || fenetre.Carte1 != choisie
+        || fenetre.BarreEtat()->Texte() != QStringLiteral("Choisissez une seconde carte."))
+        return {};
+    return Photographier(fenetre, hauteur);
 }
+
 
 // Multiples de sept in play: the window deals, the row grows from the
 // stock, a group adding up to a multiple of seven leaves it, the row grows
@@ -263,10 +315,7 @@ QImage ApercuMultiples(int hauteur)
 
     if (fenetre.NbCartesTapis != rangeeApres || !fenetre.Tapis[marquee]->Selectionnee())
         return {};
-    const QImage client = fenetre.grab().toImage();
-    if (client.size() != fenetre.Donnees().client)
-        return {};
-    return ReduireEnLargeur(Fenetre(client, QString::fromUtf8(fenetre.Donnees().caption)), hauteur);
+    return Photographier(fenetre, hauteur);
 }
 
 // A game still to come: its title on the aqua table over a small fan of
@@ -329,7 +378,7 @@ int main(int argc, char *argv[])
     const TApercu apercus[] = {
         {"apercu-blocus.jpg", ApercuBlocus(362)},
         {"apercu-casino.jpg", ApercuAVenir(TJeu::Casino, 375)},
-        {"apercu-melange.jpg", ApercuAVenir(TJeu::Melange, 375)},
+        {"apercu-melange.jpg", ApercuMelange(375)},
         {"apercu-multiples.jpg", ApercuMultiples(369)},
         {"apercu-paquets.jpg", ApercuAVenir(TJeu::PetitsPaquets, 375)},
     };
