@@ -7,6 +7,7 @@
 #include "U_ChoixDosCartes.h"
 #include "U_ChoixReussite.h"
 #include "U_EnPreparation.h"
+#include "U_PetitsPaquets.h"
 
 class TLudoval {
 public:
@@ -19,7 +20,7 @@ public:
     void Demarrer();
 
     TfrmChoixReussite frmChoixReussite;
-    TfrmEnPreparation frmPetitsPaquets;
+    TfrmPetitsPaquets frmPetitsPaquets;
     TfrmBlocusQuatorze frmBlocusQuatorze;
     TfrmEnPreparation frmCasino;
     TfrmEnPreparation frmMelange;
