@@ -8,7 +8,9 @@
 //   apercu-casino.jpg     500 x 375  the games still to come: their title on
 //   apercu-melange.jpg    500 x 375  the aqua table, over a small fan of
 //   apercu-multiples.jpg  500 x 369  face-down cards
-//   apercu-paquets.jpg    500 x 375
+//   apercu-paquets.jpg    500 x 375  the real Petits paquets window in play:
+//                                    pairs gone until a packet is empty, one
+//                                    top card chosen
 //
 // Each picture is drawn at the size of the whole game window (client area,
 // title bar and borders) and then reduced to 500 pixels wide. The game runs
@@ -18,6 +20,7 @@
 // Run it with QT_QPA_PLATFORM=offscreen.
 #include "PlateformeTest.h"
 #include "U_BlocusQuatorze.h"
+#include "U_PetitsPaquets.h"
 
 #include <QApplication>
 #include <QDir>
@@ -40,6 +43,9 @@ constexpr int qualiteJpeg = 90;
 // leave the table before the last card is chosen.
 constexpr quint32 graineBlocus = 7;
 constexpr int pairesJouees = 4;
+
+// The deal shown in the Petits paquets picture.
+constexpr quint32 grainePaquets = 7;
 
 const QColor aqua(0, 255, 255);
 const QColor cadreHaut(74, 118, 168);  // the title bar's gradient, top to bottom
@@ -196,6 +202,64 @@ QImage ApercuBlocus(int hauteur)
     return Reduire(Fenetre(client, QString::fromUtf8(fenetre.Donnees().caption)), hauteur);
 }
 
+// Les petits paquets in play: the window deals, pairs of equal tops leave
+// the table until a packet is empty, and one more top card is chosen, all
+// through clicks on the shown window.
+QImage ApercuPaquets(int hauteur)
+{
+    TPlateformeTest plateforme;
+    plateforme.graine = grainePaquets;
+    TfrmPetitsPaquets fenetre;
+    fenetre.show();
+    plateforme.TraiterEvenements();
+    fenetre.LancerNouvellePartie();
+
+    auto vide = [&](int p) { return !fenetre.Paquets[p][0]->Visible(); };
+    // A packet whose top has the rank of packet p's top, or -1.
+    auto partenaire = [&](int p) {
+        for (int q = 0; q < TfrmPetitsPaquets::NbPaquets; ++q)
+            if (q != p && !vide(p) && !vide(q) && fenetre.Sommet(q)->Valeur() == fenetre.Sommet(p)->Valeur())
+                return q;
+        return -1;
+    };
+    // The first packet, fullest first, whose top has a partner, or -1.
+    auto jouable = [&] {
+        for (int cartes = 3; cartes >= 0; --cartes)
+            for (int p = 0; p < TfrmPetitsPaquets::NbPaquets; ++p)
+                if (fenetre.SommetPaquet[p] == cartes && partenaire(p) >= 0)
+                    return p;
+        return -1;
+    };
+    auto cliquer = [&](int p) { Cliquer(&fenetre, TfrmPetitsPaquets::PositionPaquet(p) + QPoint(35, 48)); };
+    auto unVide = [&] {
+        for (int p = 0; p < TfrmPetitsPaquets::NbPaquets; ++p)
+            if (vide(p))
+                return true;
+        return false;
+    };
+
+    while (!unVide()) {
+        const int premier = jouable();
+        if (premier < 0)
+            return {};
+        const int second = partenaire(premier);
+        cliquer(premier);
+        cliquer(second);
+    }
+    const int choisi = jouable();
+    if (choisi < 0)
+        return {};
+    cliquer(choisi);
+    plateforme.TraiterEvenements();
+
+    if (fenetre.Paquet1 != choisi || fenetre.BarreEtat()->Texte() != QStringLiteral("Choisissez un autre paquet."))
+        return {};
+    const QImage client = fenetre.grab().toImage();
+    if (client.size() != fenetre.Donnees().client)
+        return {};
+    return Reduire(Fenetre(client, QString::fromUtf8(fenetre.Donnees().caption)), hauteur);
+}
+
 // A game still to come: its title on the aqua table over a small fan of
 // face-down cards, at the size of its window.
 QImage ApercuAVenir(TJeu jeu, int hauteur)
@@ -258,7 +322,7 @@ int main(int argc, char *argv[])
         {"apercu-casino.jpg", ApercuAVenir(TJeu::Casino, 375)},
         {"apercu-melange.jpg", ApercuAVenir(TJeu::Melange, 375)},
         {"apercu-multiples.jpg", ApercuAVenir(TJeu::MultiplesSept, 369)},
-        {"apercu-paquets.jpg", ApercuAVenir(TJeu::PetitsPaquets, 375)},
+        {"apercu-paquets.jpg", ApercuPaquets(375)},
     };
     for (const TApercu &apercu : apercus) {
         const QString chemin = dossier.filePath(QLatin1String(apercu.fichier));
