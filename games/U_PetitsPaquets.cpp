@@ -61,6 +61,11 @@ void TfrmPetitsPaquets::NouvellePartie()
     if (NumeroDonne() != numero)
         return; // a newer deal has set everything
     CartesRestantes = 52;
+    AucunChoix();
+}
+
+void TfrmPetitsPaquets::AucunChoix()
+{
     NbSelection = 0;
     Paquet1 = Aucune;
     Paquet2 = Aucune;
@@ -130,9 +135,5 @@ void TfrmPetitsPaquets::VerifierSelection()
         PartieGagnee(); // Occupe stays up until the next deal
         return;
     }
-    NbSelection = 0;
-    Paquet1 = Aucune;
-    Paquet2 = Aucune;
-    BarreEtat()->SetTexte(choisirPaquet);
-    Occupe = false;
+    AucunChoix();
 }

@@ -43,6 +43,8 @@ private:
     // The top card of a packet, dealt and on the table: the only card that
     // may be chosen.
     bool EstSommet(const TCarte *carte) const;
+    // Back to no packet chosen, with the table open to the player.
+    void AucunChoix();
 
     // Stands in every place of Paquets until the first deal; never shown.
     TCarte reserve;

@@ -147,6 +147,16 @@ QImage Reduire(const QImage &image, int hauteur)
     return image.scaled(largeurApercu, hauteur, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
+// A game window as it stands, in its frame, reduced; null if the window is
+// not at its size.
+QImage Photographier(TfrmJeu &fenetre, int hauteur)
+{
+    const QImage client = fenetre.grab().toImage();
+    if (client.size() != fenetre.Donnees().client)
+        return {};
+    return Reduire(Fenetre(client, QString::fromUtf8(fenetre.Donnees().caption)), hauteur);
+}
+
 // Le blocus des quatorze in play: the window deals, a few pairs that total
 // fourteen leave the table, and one more card is chosen. Everything goes
 // through clicks on the shown window, as a player would play.
@@ -196,10 +206,7 @@ QImage ApercuBlocus(int hauteur)
     if (fenetre.CartesRestantes != 52 - 2 * pairesJouees || fenetre.Carte1 != choisie
         || fenetre.BarreEtat()->Texte() != QStringLiteral("Sélectionnez une deuxième carte"))
         return {};
-    const QImage client = fenetre.grab().toImage();
-    if (client.size() != fenetre.Donnees().client)
-        return {};
-    return Reduire(Fenetre(client, QString::fromUtf8(fenetre.Donnees().caption)), hauteur);
+    return Photographier(fenetre, hauteur);
 }
 
 // Les petits paquets in play: the window deals, pairs of equal tops leave
@@ -254,10 +261,7 @@ QImage ApercuPaquets(int hauteur)
 
     if (fenetre.Paquet1 != choisi || fenetre.BarreEtat()->Texte() != QStringLiteral("Choisissez un autre paquet."))
         return {};
-    const QImage client = fenetre.grab().toImage();
-    if (client.size() != fenetre.Donnees().client)
-        return {};
-    return Reduire(Fenetre(client, QString::fromUtf8(fenetre.Donnees().caption)), hauteur);
+    return Photographier(fenetre, hauteur);
 }
 
 // A game still to come: its title on the aqua table over a small fan of
