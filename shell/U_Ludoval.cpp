@@ -8,7 +8,7 @@
 #include <QTranslator>
 
 TLudoval::TLudoval()
-    : frmPetitsPaquets(TJeu::PetitsPaquets), frmCasino(TJeu::Casino)
+    : frmCasino(TJeu::Casino)
 {
     frmChoixReussite.Jeux = {nullptr, &frmBlocusQuatorze, &frmCasino, &frmMelange, &frmMultiplesSept,
                              &frmPetitsPaquets};

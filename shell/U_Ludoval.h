@@ -9,6 +9,7 @@
 #include "U_EnPreparation.h"
 #include "U_Melange.h"
 #include "U_Multiples7.h"
+#include "U_PetitsPaquets.h"
 
 class TLudoval {
 public:
@@ -21,7 +22,7 @@ public:
     void Demarrer();
 
     TfrmChoixReussite frmChoixReussite;
-    TfrmEnPreparation frmPetitsPaquets;
+    TfrmPetitsPaquets frmPetitsPaquets;
     TfrmBlocusQuatorze frmBlocusQuatorze;
     TfrmEnPreparation frmCasino;
     TfrmMelange frmMelange;

@@ -8,7 +8,10 @@
 //   apercu-melange.jpg    500 x 375  the real Mélange window in play: a few
 //                                    pairs covered, one card chosen
 //   apercu-casino.jpg     500 x 375  the games still to come: their title on
-//   apercu-paquets.jpg    500 x 375  face-down cards
+//                                    the aqua table over a fan of backs
+//   apercu-paquets.jpg    500 x 375  the real Petits paquets window in play:
+//                                    pairs gone until a packet is empty, one
+//                                    top card chosen
 //   apercu-multiples.jpg  500 x 369  the real Multiples de sept window in play:
 //                                    a long row after a group has left, one
 //                                    card marked
@@ -25,6 +28,7 @@
 #include "U_BlocusQuatorze.h"
 #include "U_Melange.h"
 #include "U_Multiples7.h"
+#include "U_PetitsPaquets.h"
 
 #include <QApplication>
 #include <QDir>
@@ -58,6 +62,8 @@ constexpr int rangeeApres = 10;
 // is chosen.
 constexpr quint32 graineMelange = 5;
 constexpr int pairesMelange = 6;
+// The deal shown in the Petits paquets picture.
+constexpr quint32 grainePaquets = 7;
 
 const QColor aqua(0, 255, 255);
 const QColor cadreHaut(74, 118, 168);  // the title bar's gradient, top to bottom
@@ -153,7 +159,6 @@ QImage Fenetre(const QImage &client, const QString &caption)
     p.drawImage(bordure, hauteurTitre, client);
     return image;
 }
-
 
 // Plays `paires` pairs through clicks, each a playable card then its
 // partner, and chooses one more playable card. The place of that card, or -1
@@ -269,7 +274,6 @@ QImage ApercuMelange(int hauteur)
     return Photographier(fenetre, hauteur);
 }
 
-
 // Multiples de sept in play: the window deals, the row grows from the
 // stock, a group adding up to a multiple of seven leaves it, the row grows
 // again and one card is marked. Everything goes through clicks.
@@ -314,6 +318,61 @@ QImage ApercuMultiples(int hauteur)
     plateforme.TraiterEvenements();
 
     if (fenetre.NbCartesTapis != rangeeApres || !fenetre.Tapis[marquee]->Selectionnee())
+        return {};
+    return Photographier(fenetre, hauteur);
+}
+
+// Les petits paquets in play: the window deals, pairs of equal tops leave
+// the table until a packet is empty, and one more top card is chosen, all
+// through clicks on the shown window.
+QImage ApercuPaquets(int hauteur)
+{
+    TPlateformeTest plateforme;
+    plateforme.graine = grainePaquets;
+    TfrmPetitsPaquets fenetre;
+    fenetre.show();
+    plateforme.TraiterEvenements();
+    fenetre.LancerNouvellePartie();
+
+    auto vide = [&](int p) { return !fenetre.Paquets[p][0]->Visible(); };
+    // A packet whose top has the rank of packet p's top, or -1.
+    auto partenaire = [&](int p) {
+        for (int q = 0; q < TfrmPetitsPaquets::NbPaquets; ++q)
+            if (q != p && !vide(p) && !vide(q) && fenetre.Sommet(q)->Valeur() == fenetre.Sommet(p)->Valeur())
+                return q;
+        return -1;
+    };
+    // The first packet, fullest first, whose top has a partner, or -1.
+    auto jouable = [&] {
+        for (int cartes = 3; cartes >= 0; --cartes)
+            for (int p = 0; p < TfrmPetitsPaquets::NbPaquets; ++p)
+                if (fenetre.SommetPaquet[p] == cartes && partenaire(p) >= 0)
+                    return p;
+        return -1;
+    };
+    auto cliquer = [&](int p) { Cliquer(&fenetre, TfrmPetitsPaquets::PositionPaquet(p) + QPoint(35, 48)); };
+    auto unVide = [&] {
+        for (int p = 0; p < TfrmPetitsPaquets::NbPaquets; ++p)
+            if (vide(p))
+                return true;
+        return false;
+    };
+
+    while (!unVide()) {
+        const int premier = jouable();
+        if (premier < 0)
+            return {};
+        const int second = partenaire(premier);
+        cliquer(premier);
+        cliquer(second);
+    }
+    const int choisi = jouable();
+    if (choisi < 0)
+        return {};
+    cliquer(choisi);
+    plateforme.TraiterEvenements();
+
+    if (fenetre.Paquet1 != choisi || fenetre.BarreEtat()->Texte() != QStringLiteral("Choisissez un autre paquet."))
         return {};
     return Photographier(fenetre, hauteur);
 }
@@ -380,7 +439,7 @@ int main(int argc, char *argv[])
         {"apercu-casino.jpg", ApercuAVenir(TJeu::Casino, 375)},
         {"apercu-melange.jpg", ApercuMelange(375)},
         {"apercu-multiples.jpg", ApercuMultiples(369)},
-        {"apercu-paquets.jpg", ApercuAVenir(TJeu::PetitsPaquets, 375)},
+        {"apercu-paquets.jpg", ApercuPaquets(375)},
     };
     for (const TApercu &apercu : apercus) {
         const QString chemin = dossier.filePath(QLatin1String(apercu.fichier));
