@@ -8,7 +8,7 @@
 #include <QTranslator>
 
 TLudoval::TLudoval()
-    : frmPetitsPaquets(TJeu::PetitsPaquets), frmCasino(TJeu::Casino), frmMelange(TJeu::Melange),
+    : frmPetitsPaquets(TJeu::PetitsPaquets), frmMelange(TJeu::Melange),
       frmMultiplesSept(TJeu::MultiplesSept)
 {
     frmChoixReussite.Jeux = {nullptr, &frmBlocusQuatorze, &frmCasino, &frmMelange, &frmMultiplesSept,

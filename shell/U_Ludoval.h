@@ -4,6 +4,7 @@
 
 #include "U_Apropos.h"
 #include "U_BlocusQuatorze.h"
+#include "U_Casino.h"
 #include "U_ChoixDosCartes.h"
 #include "U_ChoixReussite.h"
 #include "U_EnPreparation.h"
@@ -21,7 +22,7 @@ public:
     TfrmChoixReussite frmChoixReussite;
     TfrmEnPreparation frmPetitsPaquets;
     TfrmBlocusQuatorze frmBlocusQuatorze;
-    TfrmEnPreparation frmCasino;
+    TfrmCasino frmCasino;
     TfrmEnPreparation frmMelange;
     TfrmEnPreparation frmMultiplesSept;
     TfrmChoixDosCartes frmChoixDosCartes;
