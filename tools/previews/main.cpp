@@ -5,10 +5,11 @@
 //
 //   apercu-blocus.jpg     500 x 362  the real Blocus des quatorze window in play:
 //                                    a few pairs gone, one card chosen
-//   apercu-casino.jpg     500 x 375  the games still to come: their title on
-//   apercu-melange.jpg    500 x 375  the aqua table, over a small fan of
-//   apercu-multiples.jpg  500 x 369  face-down cards
-//   apercu-paquets.jpg    500 x 375
+//   apercu-casino.jpg     500 x 375  the real Casino window in play: a few
+//                                    pairs gone, one card chosen
+//   apercu-melange.jpg    500 x 375  the games still to come: their title on
+//   apercu-multiples.jpg  500 x 369  the aqua table, over a small fan of
+//   apercu-paquets.jpg    500 x 375  face-down cards
 //
 // Each picture is drawn at the size of the whole game window (client area,
 // title bar and borders) and then reduced to 500 pixels wide. The game runs
@@ -18,6 +19,7 @@
 // Run it with QT_QPA_PLATFORM=offscreen.
 #include "PlateformeTest.h"
 #include "U_BlocusQuatorze.h"
+#include "U_Casino.h"
 
 #include <QApplication>
 #include <QDir>
@@ -40,6 +42,9 @@ constexpr int qualiteJpeg = 90;
 // leave the table before the last card is chosen.
 constexpr quint32 graineBlocus = 7;
 constexpr int pairesJouees = 4;
+// The same for Casino.
+constexpr quint32 graineCasino = 7;
+constexpr int pairesCasino = 3;
 
 const QColor aqua(0, 255, 255);
 const QColor cadreHaut(74, 118, 168);  // the title bar's gradient, top to bottom
@@ -196,6 +201,50 @@ QImage ApercuBlocus(int hauteur)
     return Reduire(Fenetre(client, QString::fromUtf8(fenetre.Donnees().caption)), hauteur);
 }
 
+// Casino in play: the window deals, a few pairs of one rank that touch leave
+// the grid, which closes up and is refilled, and one more card is chosen.
+QImage ApercuCasino(int hauteur)
+{
+    TPlateformeTest plateforme;
+    plateforme.graine = graineCasino;
+    TfrmCasino fenetre;
+    fenetre.show();
+    plateforme.TraiterEvenements();
+    fenetre.LancerNouvellePartie();
+
+    auto touchent = [](int a, int b) { return std::abs(a / 5 - b / 5) <= 1 && std::abs(a % 5 - b % 5) <= 1; };
+    // The first pair of the grid in reading order, or nothing.
+    auto paire = [&]() -> std::optional<std::pair<int, int>> {
+        for (int a = 0; a < fenetre.NbCartesTapis; ++a)
+            for (int b = a + 1; b < fenetre.NbCartesTapis; ++b)
+                if (touchent(a, b) && fenetre.Tapis[a]->Valeur() == fenetre.Tapis[b]->Valeur())
+                    return std::pair{a, b};
+        return std::nullopt;
+    };
+    auto cliquer = [&](int place) { Cliquer(&fenetre, TfrmCasino::PositionPlace(place) + QPoint(30, 30)); };
+
+    for (int n = 0; n < pairesCasino; ++n) {
+        const auto p = paire();
+        if (!p)
+            return {};
+        cliquer(p->first);
+        cliquer(p->second);
+    }
+    const auto choisie = paire();
+    if (!choisie)
+        return {};
+    cliquer(choisie->first);
+    plateforme.TraiterEvenements();
+
+    if (fenetre.Talon()->Sommet() != 26 - 2 * pairesCasino || fenetre.Carte1 != choisie->first
+        || fenetre.BarreEtat()->Texte() != QStringLiteral("Choisissez deux cartes."))
+        return {};
+    const QImage client = fenetre.grab().toImage();
+    if (client.size() != fenetre.Donnees().client)
+        return {};
+    return Reduire(Fenetre(client, QString::fromUtf8(fenetre.Donnees().caption)), hauteur);
+}
+
 // A game still to come: its title on the aqua table over a small fan of
 // face-down cards, at the size of its window.
 QImage ApercuAVenir(TJeu jeu, int hauteur)
@@ -255,7 +304,7 @@ int main(int argc, char *argv[])
     struct TApercu { const char *fichier; QImage image; };
     const TApercu apercus[] = {
         {"apercu-blocus.jpg", ApercuBlocus(362)},
-        {"apercu-casino.jpg", ApercuAVenir(TJeu::Casino, 375)},
+        {"apercu-casino.jpg", ApercuCasino(375)},
         {"apercu-melange.jpg", ApercuAVenir(TJeu::Melange, 375)},
         {"apercu-multiples.jpg", ApercuAVenir(TJeu::MultiplesSept, 369)},
         {"apercu-paquets.jpg", ApercuAVenir(TJeu::PetitsPaquets, 375)},
