@@ -433,8 +433,8 @@ void TestCasino::deuxRoisEnTete()
 
 void TestCasino::contactEtValeur()
 {
-    // The end of a row does not touch the start of the next; two rows apart
-    // in one column is no contact either.
+    // The end of a row does not touch the start of the next; two rows or
+    // two columns apart is no contact either.
     for (auto [a, b] : {std::pair{4, 5}, {0, 10}, {9, 5}, {2, 22}, {10, 12}, {16, 13}}) {
         fenetre = std::make_unique<TfrmCasino>();
         Jouer(GraineAvecPaire(a, b));
