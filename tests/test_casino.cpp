@@ -14,21 +14,6 @@ const QString pasMemeValeur = QStringLiteral("Ces deux cartes ne sont pas de la 
 const QString neSeTouchentPas = QStringLiteral("Ces deux cartes ne se touchent pas.");
 const QPoint positionTalon(540, 265);
 
-// The ranks in the order the deal draws them from a fresh deck shuffled
-// with `graine`: draws 0 to 24 go to places 0 to 24, the rest are the stock,
-// draw 25 on top.
-std::array<int, 52> Tirage(TPlateformeTest &plateforme, quint32 graine)
-{
-    QWidget brouillon;
-    TTalon talon(&brouillon, {});
-    plateforme.graine = graine;
-    talon.Melanger();
-    std::array<int, 52> rangs{};
-    for (int i = 0; i < 52; ++i)
-        rangs[i] = talon.Cartes()[51 - i]->Valeur();
-    return rangs;
-}
-
 // Where a shuffle from `graine` sends each index of the deck: after it,
 // Cartes()[j] is the card that was at index Permutation[j].
 std::array<int, 52> Permutation(TPlateformeTest &plateforme, quint32 graine)
@@ -40,9 +25,21 @@ std::array<int, 52> Permutation(TPlateformeTest &plateforme, quint32 graine)
     std::array<int, 52> origine{};
     for (int j = 0; j < 52; ++j) {
         const TCarte *c = talon.Cartes()[j];
-        origine[j] = (c->Valeur() - 1) * 4 + int(c->Couleur()); // the fresh deck's order
+        origine[j] = (c->Valeur() - 1) * 4 + int(c->Couleur()); // a fresh deck's order
     }
     return origine;
+}
+
+// The ranks in the order the deal draws them from a fresh deck shuffled
+// with `graine`: draws 0 to 24 go to places 0 to 24, the rest are the stock,
+// draw 25 on top.
+std::array<int, 52> Tirage(TPlateformeTest &plateforme, quint32 graine)
+{
+    const std::array<int, 52> origine = Permutation(plateforme, graine);
+    std::array<int, 52> rangs{};
+    for (int i = 0; i < 52; ++i)
+        rangs[i] = origine[51 - i] / 4 + 1;
+    return rangs;
 }
 
 bool SeTouchent(int a, int b) { return std::abs(a / 5 - b / 5) <= 1 && std::abs(a % 5 - b % 5) <= 1; }

@@ -146,6 +146,16 @@ QImage Reduire(const QImage &image, int hauteur)
     return image.scaled(largeurApercu, hauteur, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
+// A game window as it stands, in its frame, reduced; nothing if its client
+// area is not the size it should be.
+QImage Photographier(TfrmJeu &fenetre, int hauteur)
+{
+    const QImage client = fenetre.grab().toImage();
+    if (client.size() != fenetre.Donnees().client)
+        return {};
+    return Reduire(Fenetre(client, QString::fromUtf8(fenetre.Donnees().caption)), hauteur);
+}
+
 // Le blocus des quatorze in play: the window deals, a few pairs that total
 // fourteen leave the table, and one more card is chosen. Everything goes
 // through clicks on the shown window, as a player would play.
@@ -195,10 +205,7 @@ QImage ApercuBlocus(int hauteur)
     if (fenetre.CartesRestantes != 52 - 2 * pairesJouees || fenetre.Carte1 != choisie
         || fenetre.BarreEtat()->Texte() != QStringLiteral("Sélectionnez une deuxième carte"))
         return {};
-    const QImage client = fenetre.grab().toImage();
-    if (client.size() != fenetre.Donnees().client)
-        return {};
-    return Reduire(Fenetre(client, QString::fromUtf8(fenetre.Donnees().caption)), hauteur);
+    return Photographier(fenetre, hauteur);
 }
 
 // Casino in play: the window deals, a few pairs of one rank that touch leave
@@ -239,10 +246,7 @@ QImage ApercuCasino(int hauteur)
     if (fenetre.Talon()->Sommet() != 26 - 2 * pairesCasino || fenetre.Carte1 != choisie->first
         || fenetre.BarreEtat()->Texte() != QStringLiteral("Choisissez deux cartes."))
         return {};
-    const QImage client = fenetre.grab().toImage();
-    if (client.size() != fenetre.Donnees().client)
-        return {};
-    return Reduire(Fenetre(client, QString::fromUtf8(fenetre.Donnees().caption)), hauteur);
+    return Photographier(fenetre, hauteur);
 }
 
 // A game still to come: its title on the aqua table over a small fan of
