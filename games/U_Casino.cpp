@@ -1,6 +1,7 @@
 #include "U_Casino.h"
 #include "Plateforme.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
