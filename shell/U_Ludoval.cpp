@@ -8,7 +8,6 @@
 #include <QTranslator>
 
 TLudoval::TLudoval()
-    : frmCasino(TJeu::Casino)
 {
     frmChoixReussite.Jeux = {nullptr, &frmBlocusQuatorze, &frmCasino, &frmMelange, &frmMultiplesSept,
                              &frmPetitsPaquets};

@@ -4,9 +4,9 @@
 
 #include "U_Apropos.h"
 #include "U_BlocusQuatorze.h"
+#include "U_Casino.h"
 #include "U_ChoixDosCartes.h"
 #include "U_ChoixReussite.h"
-#include "U_EnPreparation.h"
 #include "U_Melange.h"
 #include "U_Multiples7.h"
 #include "U_PetitsPaquets.h"
@@ -24,7 +24,7 @@ public:
     TfrmChoixReussite frmChoixReussite;
     TfrmPetitsPaquets frmPetitsPaquets;
     TfrmBlocusQuatorze frmBlocusQuatorze;
-    TfrmEnPreparation frmCasino;
+    TfrmCasino frmCasino;
     TfrmMelange frmMelange;
     TfrmMultiplesSept frmMultiplesSept;
     TfrmChoixDosCartes frmChoixDosCartes;

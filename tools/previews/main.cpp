@@ -5,16 +5,17 @@
 //
 //   apercu-blocus.jpg     500 x 362  the real Blocus des quatorze window in play:
 //                                    a few pairs gone, one card chosen
+//   apercu-casino.jpg     500 x 375  the real Casino window in play: a few
+//                                    pairs gone, the grid refilled, one card
+//                                    chosen
 //   apercu-melange.jpg    500 x 375  the real Mélange window in play: a few
 //                                    pairs covered, one card chosen
-//   apercu-casino.jpg     500 x 375  the games still to come: their title on
-//                                    the aqua table over a fan of backs
-//   apercu-paquets.jpg    500 x 375  the real Petits paquets window in play:
-//                                    pairs gone until a packet is empty, one
-//                                    top card chosen
 //   apercu-multiples.jpg  500 x 369  the real Multiples de sept window in play:
 //                                    a long row after a group has left, one
 //                                    card marked
+//   apercu-paquets.jpg    500 x 375  the real Petits paquets window in play:
+//                                    pairs gone until a packet is empty, one
+//                                    top card chosen
 //
 // Each picture is drawn at the size of the whole game window (client area,
 // title bar and borders) and then reduced to 500 pixels wide in its own
@@ -26,6 +27,7 @@
 // Run it with QT_QPA_PLATFORM=offscreen.
 #include "PlateformeTest.h"
 #include "U_BlocusQuatorze.h"
+#include "U_Casino.h"
 #include "U_Melange.h"
 #include "U_Multiples7.h"
 #include "U_PetitsPaquets.h"
@@ -52,6 +54,9 @@ constexpr int qualiteJpeg = 90;
 // leave the table before the last card is chosen.
 constexpr quint32 graineBlocus = 7;
 constexpr int pairesJouees = 4;
+// The same for Casino.
+constexpr quint32 graineCasino = 7;
+constexpr int pairesCasino = 3;
 
 // The deal shown in the Multiples de sept picture, and how long its row
 // grows before a group leaves and after.
@@ -377,45 +382,45 @@ QImage ApercuPaquets(int hauteur)
     return Photographier(fenetre, hauteur);
 }
 
-// A game still to come: its title on the aqua table over a small fan of
-// face-down cards, at the size of its window.
-QImage ApercuAVenir(TJeu jeu, int hauteur)
+// Casino in play: the window deals, a few pairs of one rank that touch leave
+// the grid, which closes up and is refilled, and one more card is chosen.
+QImage ApercuCasino(int hauteur)
 {
-    const TDonneesJeu &donnees = DonneesJeu(jeu);
-    const QSize taille = donnees.client + QSize(2 * bordure, hauteurTitre + bordure);
-    QImage image(taille, QImage::Format_RGB32);
-    image.fill(aqua);
-    QPainter p(&image);
-    p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    TPlateformeTest plateforme;
+    plateforme.graine = graineCasino;
+    TfrmCasino fenetre;
+    fenetre.show();
+    plateforme.TraiterEvenements();
+    fenetre.LancerNouvellePartie();
 
-    // Title and fan together sit in the middle of the table.
-    const int hauteurTitreJeu = 80, ecart = 36, hauteurEventail = 130;
-    const int haut = (taille.height() - hauteurTitreJeu - ecart - hauteurEventail) / 2;
+    auto touchent = [](int a, int b) { return std::abs(a / 5 - b / 5) <= 1 && std::abs(a % 5 - b % 5) <= 1; };
+    // The first pair of the grid in reading order, or nothing.
+    auto paire = [&]() -> std::optional<std::pair<int, int>> {
+        for (int a = 0; a < fenetre.NbCartesTapis; ++a)
+            for (int b = a + 1; b < fenetre.NbCartesTapis; ++b)
+                if (touchent(a, b) && fenetre.Tapis[a]->Valeur() == fenetre.Tapis[b]->Valeur())
+                    return std::pair{a, b};
+        return std::nullopt;
+    };
+    auto cliquer = [&](int place) { Cliquer(&fenetre, TfrmCasino::PositionPlace(place) + QPoint(30, 30)); };
 
-    QFont police;
-    police.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
-    police.setStyleHint(QFont::Serif);
-    police.setBold(true);
-    police.setPixelSize(60);
-    p.setFont(police);
-    p.setPen(QColor(0, 40, 90));
-    p.drawText(QRect(0, haut, taille.width(), hauteurTitreJeu), Qt::AlignCenter, QString::fromUtf8(donnees.caption));
-
-    // Five backs turned about a point below them, the middle one upright.
-    const QImage dos(QStringLiteral(":/cartes/DOSSTANDARD.bmp"));
-    const qreal rayon = 260;
-    const QPointF pivot(taille.width() / 2.0, haut + hauteurTitreJeu + ecart + rayon + 4);
-    for (int i = -2; i <= 2; ++i) {
-        p.save();
-        p.translate(pivot);
-        p.rotate(i * 11.0);
-        p.translate(-TCarte::Largeur / 2.0, -rayon);
-        p.fillRect(QRectF(2, 2, TCarte::Largeur, TCarte::Hauteur), QColor(0, 60, 80, 60)); // shadow
-        p.drawImage(0, 0, dos);
-        p.restore();
+    for (int n = 0; n < pairesCasino; ++n) {
+        const auto p = paire();
+        if (!p)
+            return {};
+        cliquer(p->first);
+        cliquer(p->second);
     }
-    p.end();
-    return Reduire(image, hauteur);
+    const auto choisie = paire();
+    if (!choisie)
+        return {};
+    cliquer(choisie->first);
+    plateforme.TraiterEvenements();
+
+    if (fenetre.Talon()->Sommet() != 26 - 2 * pairesCasino || fenetre.Carte1 != choisie->first
+        || fenetre.BarreEtat()->Texte() != QStringLiteral("Choisissez deux cartes."))
+        return {};
+    return Photographier(fenetre, hauteur);
 }
 
 } // namespace
@@ -436,7 +441,7 @@ int main(int argc, char *argv[])
     struct TApercu { const char *fichier; QImage image; };
     const TApercu apercus[] = {
         {"apercu-blocus.jpg", ApercuBlocus(362)},
-        {"apercu-casino.jpg", ApercuAVenir(TJeu::Casino, 375)},
+        {"apercu-casino.jpg", ApercuCasino(375)},
         {"apercu-melange.jpg", ApercuMelange(375)},
         {"apercu-multiples.jpg", ApercuMultiples(369)},
         {"apercu-paquets.jpg", ApercuPaquets(375)},

@@ -1,0 +1,45 @@
+// Casino: twenty-five cards in a grid of five by five beside a stock; two
+// cards of the same rank that touch in the grid leave it, the grid closes up
+// in reading order and the stock refills its last places.
+#pragma once
+
+#include "U_Cadre.h"
+
+#include <array>
+
+class TfrmCasino : public TfrmJeu {
+    Q_OBJECT
+public:
+    explicit TfrmCasino(QWidget *parent = nullptr);
+
+    static constexpr quint8 Aucune = 100; // an empty choice slot
+    static constexpr int NbPlaces = 25;
+
+    // Where place p lies: five columns, five rows, in reading order.
+    static QPoint PositionPlace(int place);
+
+    // The game's state. Places 0 to NbCartesTapis - 1 of the grid are in
+    // use, without gaps; the cards belong to Talon().
+    std::array<TCarte *, NbPlaces> Tapis{};
+    quint8 NbCartesTapis = 0;
+    quint8 Carte1 = Aucune;
+    quint8 Carte2 = Aucune;
+    quint8 NbSelection = 0;
+
+    void NouvellePartie() override;
+    void CarteMouseDown(TCarte *carte) override;
+    void Distribuer();
+    void VerifierSelection();
+    void AnnulerSelection();
+    void RetirerPaire();
+    // Moves every card after place p one place back; NbCartesTapis has
+    // already been lowered for the card that left p.
+    void DecalerCartes(quint8 place);
+
+private:
+    void ViderChoix();
+
+    // Fills the grid until the first deal, so that no place is ever empty:
+    // it has no parent and is never shown.
+    TCarte rechange;
+};
