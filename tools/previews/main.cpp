@@ -70,7 +70,6 @@ constexpr int pairesMelange = 6;
 // The deal shown in the Petits paquets picture.
 constexpr quint32 grainePaquets = 7;
 
-const QColor aqua(0, 255, 255);
 const QColor cadreHaut(74, 118, 168);  // the title bar's gradient, top to bottom
 const QColor cadreBas(44, 82, 130);    // and the colour of the borders
 const QColor cadreTrait(28, 50, 82);   // the window's outline
