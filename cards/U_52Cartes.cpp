@@ -2,6 +2,7 @@
 #include "Plateforme.h"
 
 #include <QImage>
+#include <QtMath>
 #include <algorithm>
 #include <QMouseEvent>
 #include <QPainter>
@@ -72,16 +73,42 @@ void TCarte::Paint()
         repaint();
 }
 
+QImage ChargerBitmap(const QString &nom, qreal densite)
+{
+    // Any surface denser than one pixel a unit shows the finer drawing best,
+    // scaled down if need be; a picture drawn only once falls back to it.
+    if (densite > 1) {
+        QImage fine(QStringLiteral(":/cartes/%1@2x.bmp").arg(nom));
+        if (!fine.isNull()) {
+            fine.setDevicePixelRatio(2);
+            return fine;
+        }
+    }
+    return QImage(QStringLiteral(":/cartes/%1.bmp").arg(nom));
+}
+
 void TCarte::paintEvent(QPaintEvent *)
 {
-    // No cache: the picture is looked up by name at every paint.
-    const QImage bitmap(QStringLiteral(":/cartes/%1.bmp").arg(NomBitmap()));
+    QPainter p(this);
+    // No cache: the picture is looked up by name at every paint, in the
+    // density of the surface it lands on (a high-density window, or a
+    // rendering into a denser picture).
+    const qreal densite = p.deviceTransform().m22();
+    QImage bitmap = ChargerBitmap(NomBitmap(), densite);
     if (!bitmap.isNull()) {
-        QPainter p(this);
+        // Between the two densities (150 %), the picture is brought to the
+        // device size by averaging, which keeps the finer drawing's lines, and
+        // then laid pixel for pixel.
+        if (densite != bitmap.devicePixelRatio()) {
+            bitmap = bitmap.convertToFormat(QImage::Format_RGB32)
+                         .scaled(qCeil(Largeur * densite), qCeil(Hauteur * densite),
+                                 Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            bitmap.setDevicePixelRatio(densite);
+        }
         // A selected card shows as the colour negative of its picture.
         p.setCompositionMode(selectionnee ? QPainter::RasterOp_NotSource
                                           : QPainter::CompositionMode_Source);
-        p.drawImage(0, 0, bitmap);
+        p.drawImage(QPointF(0, 0), bitmap);
     }
     if (width() != Largeur || height() != Hauteur)
         resize(Largeur, Hauteur);
