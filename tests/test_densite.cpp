@@ -10,10 +10,8 @@
 #include <QPainter>
 #include <QTest>
 #include <QToolBar>
-#include <QToolButton>
 
 #include <cmath>
-#include <limits>
 
 namespace {
 // Pictures compared pixel for pixel: a finer one's name gives it a device
@@ -83,7 +81,7 @@ void MemesSujets(const QMap<QString, QImage> &grossieres, const QMap<QString, QI
 }
 
 // The pictures of a resource folder, coarse and fine apart, by bare name.
-void Pictures(const QString &dossier, const QString &extension, QMap<QString, QImage> &grossieres,
+void Images(const QString &dossier, const QString &extension, QMap<QString, QImage> &grossieres,
               QMap<QString, QImage> &fines)
 {
     QDirIterator it(dossier);
@@ -153,7 +151,7 @@ private slots:
 void TestDensite::cartesEnDeuxDensites()
 {
     QMap<QString, QImage> grossieres, fines;
-    Pictures(QStringLiteral(":/cartes"), QStringLiteral("bmp"), grossieres, fines);
+    Images(QStringLiteral(":/cartes"), QStringLiteral("bmp"), grossieres, fines);
     QCOMPARE(grossieres.size(), 67);
     for (auto f = fines.begin(); f != fines.end(); ++f) {
         QCOMPARE(f->size(), QSize(142, 192));
@@ -198,11 +196,11 @@ void TestDensite::carteSelonLaSurface()
     carte.SetValeur(12);
     const QSize a150(106, 144);
     const QImage rendue = Rendue(carte, 1.5).copy(QRect(QPoint(0, 0), a150));
-    auto agrandie = [&](const QString &nom) {
+    auto aLaTaille = [&](const QString &nom) {
         return Reduite(Carte(nom), QSize(107, 144)).copy(QRect(QPoint(0, 0), a150));
     };
-    const double dePlusFine = Ecart(rendue, agrandie(QStringLiteral("C12@2x")));
-    const double dePlusGrossiere = Ecart(rendue, agrandie(QStringLiteral("C12")));
+    const double dePlusFine = Ecart(rendue, aLaTaille(QStringLiteral("C12@2x")));
+    const double dePlusGrossiere = Ecart(rendue, aLaTaille(QStringLiteral("C12")));
     QVERIFY2(dePlusFine < dePlusGrossiere / 2,
              qPrintable(QStringLiteral("%1 %2").arg(dePlusFine).arg(dePlusGrossiere)));
 }
@@ -231,7 +229,7 @@ void TestDensite::carteDansUneFenetre()
 void TestDensite::imagesDeLaBarre()
 {
     QMap<QString, QImage> grossieres, fines;
-    Pictures(QStringLiteral(":/icones"), QStringLiteral("png"), grossieres, fines);
+    Images(QStringLiteral(":/icones"), QStringLiteral("png"), grossieres, fines);
     QCOMPARE(QStringList(grossieres.keys()),
              QStringList({"apropos", "choisir", "couleur", "dos", "nouvelle", "quitter", "regle"}));
     QMap<QString, QImage> grises, finesGrises;
