@@ -2,7 +2,6 @@
 #include "Plateforme.h"
 
 #include <QImage>
-#include <QtMath>
 #include <algorithm>
 #include <QMouseEvent>
 #include <QPainter>
@@ -94,21 +93,16 @@ void TCarte::paintEvent(QPaintEvent *)
     // density of the surface it lands on (a high-density window, or a
     // rendering into a denser picture).
     const qreal densite = p.deviceTransform().m22();
-    QImage bitmap = ChargerBitmap(NomBitmap(), densite);
+    const QImage bitmap = ChargerBitmap(NomBitmap(), densite);
     if (!bitmap.isNull()) {
-        // Between the two densities (150 %), the picture is brought to the
-        // device size by averaging, which keeps the finer drawing's lines, and
-        // then laid pixel for pixel.
-        if (densite != bitmap.devicePixelRatio()) {
-            bitmap = bitmap.convertToFormat(QImage::Format_RGB32)
-                         .scaled(qCeil(Largeur * densite), qCeil(Hauteur * densite),
-                                 Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            bitmap.setDevicePixelRatio(densite);
-        }
+        // At any other density (150 %, 300 %) the painter scales the picture
+        // as it draws, smoothly.
+        if (densite != bitmap.devicePixelRatio())
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
         // A selected card shows as the colour negative of its picture.
         p.setCompositionMode(selectionnee ? QPainter::RasterOp_NotSource
                                           : QPainter::CompositionMode_Source);
-        p.drawImage(QPointF(0, 0), bitmap);
+        p.drawImage(QRectF(0, 0, Largeur, Hauteur), bitmap);
     }
     if (width() != Largeur || height() != Hauteur)
         resize(Largeur, Hauteur);
