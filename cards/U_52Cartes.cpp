@@ -72,16 +72,37 @@ void TCarte::Paint()
         repaint();
 }
 
+QImage ChargerBitmap(const QString &nom, qreal densite)
+{
+    // Any surface denser than one pixel a unit shows the finer drawing best,
+    // scaled down if need be; a picture drawn only once falls back to it.
+    if (densite > 1) {
+        QImage fine(QStringLiteral(":/cartes/%1@2x.bmp").arg(nom));
+        if (!fine.isNull()) {
+            fine.setDevicePixelRatio(2);
+            return fine;
+        }
+    }
+    return QImage(QStringLiteral(":/cartes/%1.bmp").arg(nom));
+}
+
 void TCarte::paintEvent(QPaintEvent *)
 {
-    // No cache: the picture is looked up by name at every paint.
-    const QImage bitmap(QStringLiteral(":/cartes/%1.bmp").arg(NomBitmap()));
+    QPainter p(this);
+    // No cache: the picture is looked up by name at every paint, in the
+    // density of the surface it lands on (a high-density window, or a
+    // rendering into a denser picture).
+    const qreal densite = p.deviceTransform().m22();
+    const QImage bitmap = ChargerBitmap(NomBitmap(), densite);
     if (!bitmap.isNull()) {
-        QPainter p(this);
+        // At any other density (150 %, 300 %) the painter scales the picture
+        // as it draws, smoothly.
+        if (densite != bitmap.devicePixelRatio())
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
         // A selected card shows as the colour negative of its picture.
         p.setCompositionMode(selectionnee ? QPainter::RasterOp_NotSource
                                           : QPainter::CompositionMode_Source);
-        p.drawImage(0, 0, bitmap);
+        p.drawImage(QRectF(0, 0, Largeur, Hauteur), bitmap);
     }
     if (width() != Largeur || height() != Hauteur)
         resize(Largeur, Hauteur);

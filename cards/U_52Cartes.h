@@ -2,6 +2,7 @@
 // window with its shuffle and draw.
 #pragma once
 
+#include <QImage>
 #include <QPoint>
 #include <QWidget>
 #include <array>
@@ -19,6 +20,11 @@ enum class TDosCarte : std::uint8_t {
 // The name of the picture of a back, and of a face.
 QString NomBitmapDos(TDosCarte dos);
 QString NomBitmapFace(TCouleurCarte couleur, TValeurCarte valeur);
+// The picture of that name from the program's resources, drawn for a surface
+// of `densite` device pixels a unit: the finer drawing on a denser surface
+// (its device pixel ratio set to match), the 71 × 96 one otherwise; a null
+// image when there is no picture of that name.
+QImage ChargerBitmap(const QString &nom, qreal densite = 1);
 
 class TCarte : public QWidget {
     Q_OBJECT

@@ -1,4 +1,5 @@
 #include "U_Cadre.h"
+#include "U_ImageBarre.h"
 #include "Plateforme.h"
 
 #include <QAction>
@@ -131,8 +132,7 @@ void TfrmJeu::CreerActions()
     for (const TDefinition &def : definitions) {
         if (def.execute == &TfrmJeu::OptionsChoixDosExecute && !d.choixDos)
             continue;
-        auto *action = new QAction(QIcon(QStringLiteral(":/icones/%1.png").arg(QLatin1String(def.image))),
-                                   QString::fromUtf8(def.caption), this);
+        auto *action = new QAction(ImageBarre(QLatin1String(def.image)), QString::fromUtf8(def.caption), this);
         action->setObjectName(QLatin1String(def.nom));
         action->setToolTip(def.bulle ? QString::fromUtf8(def.bulle) : QString());
         action->setProperty("sansBulle", def.bulle == nullptr);

@@ -19,6 +19,8 @@ constexpr int kCardHeight = 96;
 // Centre of the card: the point every double-ended drawing turns around.
 constexpr qreal kCentreX = kCardWidth / 2.0;
 constexpr qreal kCentreY = kCardHeight / 2.0;
+// Every picture is drawn in the card's own 71 x 96 units; `scale` device
+// pixels make one unit (1 for the ordinary set, 2 for high-density screens).
 
 enum class Suit { Clubs, Diamonds, Hearts, Spades };
 
@@ -47,12 +49,12 @@ void drawSuit(QPainter &p, Suit suit, QPointF centre, qreal height, bool upsideD
               const QColor &colour = QColor());
 // Dark corners, thin dark edge and the white rounded face every card starts from.
 void paintCardBody(QPainter &p);
-// A fresh card-sized RGB image with antialiasing turned on in `p`.
-QImage newCardImage();
+// A fresh card-sized RGB image of `scale` pixels a unit, painted in units.
+QImage newCardImage(int scale);
 
 // ---- faces.cpp / courts.cpp ----
-QImage drawFace(Suit suit, int rank);
-QImage cornerIndex(Suit suit, int rank);
+QImage drawFace(Suit suit, int rank, int scale = 1);
+QImage cornerIndex(Suit suit, int rank, int scale = 1);
 void drawCourtPicture(QPainter &p, Suit suit, int rank);
 
 // ---- backs ----
@@ -61,7 +63,7 @@ struct BackDesign {
     void (*paint)(QPainter &p, const QRectF &area);
 };
 const std::vector<BackDesign> &backDesigns();
-QImage drawBack(const BackDesign &design);
+QImage drawBack(const BackDesign &design, int scale = 1);
 
 // Pattern backs (backs_patterns.cpp).
 void paintStd1(QPainter &p, const QRectF &area);

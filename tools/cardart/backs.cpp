@@ -17,9 +17,9 @@ const std::vector<BackDesign> &backDesigns()
     return designs;
 }
 
-QImage drawBack(const BackDesign &design)
+QImage drawBack(const BackDesign &design, int scale)
 {
-    QImage card = newCardImage();
+    QImage card = newCardImage(scale);
     QPainter p(&card);
     p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
     paintCardBody(p);
@@ -29,6 +29,7 @@ QImage drawBack(const BackDesign &design)
     // its rounded corners are antialiased (clip paths are not).
     const QRectF area(4, 4, kCardWidth - 8, kCardHeight - 8);
     QImage layer(card.size(), QImage::Format_RGB32);
+    layer.setDevicePixelRatio(scale);
     layer.fill(Qt::black);
     {
         QPainter lp(&layer);

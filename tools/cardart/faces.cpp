@@ -108,9 +108,10 @@ void drawAce(QPainter &p, Suit suit)
 
 } // namespace
 
-QImage cornerIndex(Suit suit, int rank)
+QImage cornerIndex(Suit suit, int rank, int scale)
 {
-    QImage index(kIndexWidth, kIndexHeight, QImage::Format_ARGB32_Premultiplied);
+    QImage index(kIndexWidth * scale, kIndexHeight * scale, QImage::Format_ARGB32_Premultiplied);
+    index.setDevicePixelRatio(scale);
     index.fill(Qt::transparent);
     QPainter p(&index);
     p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
@@ -130,9 +131,9 @@ QImage cornerIndex(Suit suit, int rank)
     return index;
 }
 
-QImage drawFace(Suit suit, int rank)
+QImage drawFace(Suit suit, int rank, int scale)
 {
-    QImage card = newCardImage();
+    QImage card = newCardImage(scale);
     QPainter p(&card);
     p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
     paintCardBody(p);
@@ -145,7 +146,7 @@ QImage drawFace(Suit suit, int rank)
         drawCourtPicture(p, suit, rank);
 
     // The bottom index is the top one turned half round, pixel for pixel.
-    const QImage index = cornerIndex(suit, rank);
+    const QImage index = cornerIndex(suit, rank, scale);
     p.drawImage(kIndexOrigin, index);
     p.drawImage(QPoint(kCardWidth - kIndexOrigin.x() - kIndexWidth,
                        kCardHeight - kIndexOrigin.y() - kIndexHeight),

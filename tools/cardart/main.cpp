@@ -1,8 +1,11 @@
 // ludoval-cardart OUTDIR [CONTACT_SHEET.png]
 //
-// Paints the 52 faces and 15 backs the game loads, each 71 x 96 pixels and
-// saved as an 8-bit palette BMP, and optionally a contact sheet of them all
-// read back from the files just written.
+// Paints the 52 faces and 15 backs the game loads, each saved as an 8-bit
+// palette BMP twice: 71 x 96 pixels under its own name (T1.bmp), and drawn
+// afresh at twice the density, 142 x 192, under the same name with "@2x"
+// (T1@2x.bmp) for high-density screens. Optionally writes a contact sheet of
+// each set, read back from the files just written (the second one with "@2x"
+// in its name).
 #include "art.h"
 
 #include <QDir>
@@ -28,12 +31,11 @@ bool saveCard(const QImage &picture, const QDir &dir, const QString &name, QStri
     return true;
 }
 
-bool writeContactSheet(const QStringList &files, const QString &path)
+bool writeContactSheet(const QStringList &files, const QString &path, int scale)
 {
-    constexpr int perRow = 13, gap = 6;
+    const int perRow = 13, gap = 6 * scale, w = kCardWidth * scale, h = kCardHeight * scale;
     const int rows = int((files.size() + perRow - 1) / perRow);
-    QImage sheet(gap + perRow * (kCardWidth + gap), gap + rows * (kCardHeight + gap),
-                 QImage::Format_RGB32);
+    QImage sheet(gap + perRow * (w + gap), gap + rows * (h + gap), QImage::Format_RGB32);
     sheet.fill(QColor(0x80, 0x80, 0x80));
     QPainter p(&sheet);
     for (int i = 0; i < files.size(); ++i) {
@@ -42,8 +44,7 @@ bool writeContactSheet(const QStringList &files, const QString &path)
             std::fprintf(stderr, "cannot read back %s\n", qPrintable(files[i]));
             return false;
         }
-        p.drawImage(gap + (i % perRow) * (kCardWidth + gap), gap + (i / perRow) * (kCardHeight + gap),
-                    card);
+        p.drawImage(gap + (i % perRow) * (w + gap), gap + (i / perRow) * (h + gap), card);
     }
     p.end();
     if (!sheet.save(path, "PNG")) {
@@ -81,18 +82,28 @@ int main(int argc, char **argv)
     }
 
     checkFonts();
-    QStringList written;
-    for (const SuitInfo &suit : kSuits)
-        for (int rank = 1; rank <= 13; ++rank)
-            if (!saveCard(drawFace(suit.suit, rank), dir,
-                          QString(QChar(suit.letter)) + QString::number(rank), written))
+    for (int scale : {1, 2}) {
+        const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+        QStringList written;
+        for (const SuitInfo &suit : kSuits)
+            for (int rank = 1; rank <= 13; ++rank)
+                if (!saveCard(drawFace(suit.suit, rank, scale), dir,
+                              QString(QChar(suit.letter)) + QString::number(rank) + suffix, written))
+                    return 1;
+        for (const BackDesign &design : backDesigns())
+            if (!saveCard(drawBack(design, scale), dir, QString::fromLatin1(design.name) + suffix,
+                          written))
                 return 1;
-    for (const BackDesign &design : backDesigns())
-        if (!saveCard(drawBack(design), dir, QString::fromLatin1(design.name), written))
-            return 1;
 
-    if (args.size() == 3 && !writeContactSheet(written, args[2]))
-        return 1;
-    std::printf("wrote %lld pictures to %s\n", qlonglong(written.size()), qPrintable(dir.path()));
+        if (args.size() == 3) {
+            QString sheet = args[2];
+            sheet.insert(sheet.endsWith(QLatin1String(".png")) ? sheet.size() - 4 : sheet.size(),
+                         suffix);
+            if (!writeContactSheet(written, sheet, scale))
+                return 1;
+        }
+        std::printf("wrote %lld pictures%s to %s\n", qlonglong(written.size()),
+                    qPrintable(suffix), qPrintable(dir.path()));
+    }
     return 0;
 }

@@ -133,9 +133,10 @@ void paintCardBody(QPainter &p)
     p.restore();
 }
 
-QImage newCardImage()
+QImage newCardImage(int scale)
 {
-    QImage image(kCardWidth, kCardHeight, QImage::Format_RGB32);
+    QImage image(kCardWidth * scale, kCardHeight * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(kCardEdge);
     return image;
 }

@@ -11,6 +11,8 @@
 //     dos.png       a blue-and-white woven card back      (Choix dos cartes)
 //     couleur.png   a plain aqua square                   (Choix couleur tapis)
 //     choisir.png   a playing card on green baize         (Choisir une réussite)
+//   and each of them again at 32 x 32 for high-density screens, under the
+//   same name with "@2x" (nouvelle@2x.png ...), where Qt looks for it;
 //   the program icon, the four suits on a light tile:
 //     ludoval.png (256 x 256) and ludoval-16/32/48/64/128.png
 //   the about-box picture, the top-left corner of a three of diamonds:
@@ -84,36 +86,20 @@ bool rowsAreSquare(const std::vector<const char *> &rows, int size)
     return true;
 }
 
-// Which pixels of a 16 x 16 grid have their centre inside a polygon.
-struct Mask {
-    bool on[kTool][kTool] = {};
-    bool at(int x, int y) const
-    {
-        return x >= 0 && y >= 0 && x < kTool && y < kTool && on[y][x];
-    }
-};
-
-Mask maskOf(const QPolygonF &shape)
-{
-    Mask m;
-    for (int y = 0; y < kTool; ++y)
-        for (int x = 0; x < kTool; ++x)
-            m.on[y][x] = shape.containsPoint(QPointF(x + 0.5, y + 0.5), Qt::OddEvenFill);
-    return m;
-}
-
 // A card outline through pixel centres: filled, then edged with a one-pixel
-// line, both without antialiasing, so that every pixel is either in or out.
-void paintCard(QPainter &p, const QPolygon &corners, const QColor &fill, const QColor &outline)
+// line. At 16 x 16 both go without antialiasing, so that every pixel is either
+// in or out; at twice the density the slanted edges are smoothed.
+void paintCard(QPainter &p, const QPolygon &corners, const QColor &fill, const QColor &outline,
+               bool smooth = false)
 {
     QPolygonF centres;
     for (const QPoint &c : corners)
         centres << QPointF(c.x() + 0.5, c.y() + 0.5);
-    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::Antialiasing, smooth);
     p.setPen(Qt::NoPen);
     p.setBrush(fill);
     p.drawPolygon(centres);
-    p.setPen(QPen(outline, 1.0));
+    p.setPen(QPen(outline, 1.0, Qt::SolidLine, Qt::SquareCap, smooth ? Qt::RoundJoin : Qt::BevelJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPolygon(centres);
 }
@@ -122,17 +108,23 @@ void paintCard(QPainter &p, const QPolygon &corners, const QColor &fill, const Q
 // red heart, the two behind it the corner of their index. The side cards are
 // slanted by shearing rather than turning, so that their tops and bottoms
 // stay level and sharp at this size.
+struct FanCard {
+    QPolygon corners;
+    QColor fill;
+};
+const FanCard kFan[] = {
+    {QPolygon({QPoint(0, 3), QPoint(6, 3), QPoint(9, 13), QPoint(3, 13)}), QColor(0xd8, 0xd8, 0xd8)},
+    {QPolygon({QPoint(5, 0), QPoint(11, 0), QPoint(11, 12), QPoint(5, 12)}), QColor(0xec, 0xec, 0xec)},
+    {QPolygon({QPoint(9, 3), QPoint(15, 3), QPoint(12, 13), QPoint(6, 13)}), QColor(0xff, 0xff, 0xff)},
+};
+const QColor kFanOutline(0x2c, 0x2c, 0x2c);
+
 QImage drawNewGame()
 {
     QImage img = blankImage(kTool, kTool);
     QPainter p(&img);
-    const QColor outline(0x2c, 0x2c, 0x2c);
-    paintCard(p, QPolygon({QPoint(0, 3), QPoint(6, 3), QPoint(9, 13), QPoint(3, 13)}),
-              QColor(0xd8, 0xd8, 0xd8), outline);
-    paintCard(p, QPolygon({QPoint(5, 0), QPoint(11, 0), QPoint(11, 12), QPoint(5, 12)}),
-              QColor(0xec, 0xec, 0xec), outline);
-    paintCard(p, QPolygon({QPoint(9, 3), QPoint(15, 3), QPoint(12, 13), QPoint(6, 13)}),
-              QColor(0xff, 0xff, 0xff), outline);
+    for (const FanCard &card : kFan)
+        paintCard(p, card.corners, card.fill, kFanOutline);
     paintRows(p, {".r.r.", "rrrrr", ".rrr.", "..r.."}, {{'r', kCardRed}}, 9, 6);
     paintRows(p, {".k.", "kkk", ".k."}, {{'k', kCardBlack}}, 6, 2);
     p.fillRect(3, 5, 1, 2, kCardRed);
@@ -241,28 +233,32 @@ QPolygonF starPolygon(QPointF c, double outer, double inner)
 
 // A propos: a blue star on a black square, each of its points split along
 // its axis into a light and a darker half, as if cut from a faceted stone.
+const QPointF kStarCentre(7.5, 8.4);
+
+// The colour of the picture at a point of its 16 x 16 square.
+QColor aboutColourAt(const QPolygonF &star, QPointF at)
+{
+    if (!star.containsPoint(at, Qt::OddEvenFill))
+        return QColor(0, 0, 0);
+    // Angle from the top point, clockwise, in fifths of a turn: the nearest
+    // point is its rounded value, and the side of its axis tells the facet.
+    const double dx = at.x() - kStarCentre.x(), dy = at.y() - kStarCentre.y();
+    double turn = std::atan2(dx, -dy) / (2.0 * M_PI) * 5.0;
+    if (turn < 0)
+        turn += 5.0;
+    const double side = turn - std::round(turn);
+    return side < 0.0 ? QColor(0x6c, 0xa0, 0xff) : QColor(0x1e, 0x52, 0xe6);
+}
+
+// At 16 x 16 each pixel takes the colour at its centre, so every edge is hard.
 QImage drawAbout()
 {
     QImage img = blankImage(kTool, kTool);
     QPainter p(&img);
-    p.fillRect(0, 0, kTool, kTool, QColor(0, 0, 0));
-    const QPointF centre(7.5, 8.4);
-    const Mask star = maskOf(starPolygon(centre, 7.7, 3.5));
-    const QColor light(0x6c, 0xa0, 0xff), dark(0x1e, 0x52, 0xe6);
+    const QPolygonF star = starPolygon(kStarCentre, 7.7, 3.5);
     for (int y = 0; y < kTool; ++y)
-        for (int x = 0; x < kTool; ++x) {
-            if (!star.at(x, y))
-                continue;
-            // Angle from the top point, clockwise, in fifths of a turn: the
-            // nearest point is its rounded value, and the side of its axis
-            // tells the facet.
-            const double dx = x + 0.5 - centre.x(), dy = y + 0.5 - centre.y();
-            double turn = std::atan2(dx, -dy) / (2.0 * M_PI) * 5.0;
-            if (turn < 0)
-                turn += 5.0;
-            const double side = turn - std::round(turn);
-            p.fillRect(x, y, 1, 1, side < 0.0 ? light : dark);
-        }
+        for (int x = 0; x < kTool; ++x)
+            p.fillRect(x, y, 1, 1, aboutColourAt(star, QPointF(x + 0.5, y + 0.5)));
     return img;
 }
 
@@ -503,6 +499,190 @@ QImage drawAboutCard()
     return img;
 }
 
+// ---------------------------------------------------------------------------
+// Toolbar images at twice the density, 32 x 32, for high-density screens.
+// Each is its 16 x 16 twin drawn again with four times the pixels: painted in
+// the same 16 units, so the places above hold here too. Straight edges stay
+// on whole units (whole pairs of pixels), round and slanted ones are
+// antialiased, and the details that one pixel could only hint at get their
+// real shape.
+
+constexpr int kDensity = 2;
+
+QImage denseImage()
+{
+    QImage img = blankImage(kTool * kDensity, kTool * kDensity);
+    img.setDevicePixelRatio(kDensity);
+    return img;
+}
+
+QImage drawNewGame2x()
+{
+    QImage img = denseImage();
+    QPainter p(&img);
+    for (const FanCard &card : kFan)
+        paintCard(p, card.corners, card.fill, kFanOutline, true);
+    // A heart on the front card, a club index on the middle one, a red index
+    // on the back one.
+    using cardart::Suit;
+    cardart::drawSuit(p, Suit::Hearts, QPointF(11.5, 8.1), 4.4);
+    cardart::drawSuit(p, Suit::Clubs, QPointF(8.0, 2.7), 3.0, false, kCardBlack);
+    cardart::drawSuit(p, Suit::Diamonds, QPointF(3.6, 6.0), 2.4, false, kCardRed);
+    return img;
+}
+
+QImage drawQuit2x()
+{
+    QImage img = denseImage();
+    QPainter p(&img);
+    const QColor frame(0x3b, 0x24, 0x12), wood(0xb0, 0x6c, 0x32), panel(0x86, 0x4e, 0x22);
+    p.fillRect(QRectF(1, 1, 9, 14), frame);
+    p.fillRect(QRectF(0, 15, 11, 1), frame);
+    p.fillRect(QRectF(2, 2, 7, 13), wood);
+    // Four sunken panels, lit from the top left: a dark rim above and left,
+    // a light one below and right.
+    for (const QRectF &r : {QRectF(3, 3, 2, 4), QRectF(6, 3, 2, 4), QRectF(3, 10, 2, 3),
+                            QRectF(6, 10, 2, 3)}) {
+        p.fillRect(r, panel);
+        p.fillRect(QRectF(r.left(), r.top(), r.width(), 0.5), panel.darker(130));
+        p.fillRect(QRectF(r.left(), r.bottom() - 0.5, r.width(), 0.5), wood.lighter(115));
+    }
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x8a, 0x6a, 0x00), 0.4));
+    p.setBrush(QColor(0xff, 0xd8, 0x20));
+    p.drawEllipse(QPointF(3.5, 8.5), 0.75, 0.75);
+    // The arrow leaving through the door's edge.
+    const QPolygonF arrow({QPointF(6.5, 7), QPointF(11, 7), QPointF(11, 4), QPointF(15.2, 8),
+                           QPointF(11, 12), QPointF(11, 9), QPointF(6.5, 9)});
+    p.setPen(QPen(QColor(0x90, 0x08, 0x08), 0.5, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setBrush(QColor(0xe8, 0x14, 0x14));
+    p.drawPolygon(arrow);
+    return img;
+}
+
+QImage drawRules2x()
+{
+    QImage img = denseImage();
+    QPainter p(&img);
+    const QColor edge(0x2c, 0x10, 0x44), spine(0x55, 0x1f, 0x86), cover(0x84, 0x3c, 0xc8);
+    const QColor light(0xa4, 0x68, 0xdc), paper(0xfa, 0xf6, 0xe8), paperShade(0xcf, 0xc8, 0xb4);
+    p.fillRect(QRectF(2, 1, 12, 14), edge);
+    p.fillRect(QRectF(3, 2, 10, 12), cover);
+    p.fillRect(QRectF(3, 2, 1, 12), spine);
+    p.fillRect(QRectF(4, 2, 9, 0.5), light);
+    p.fillRect(QRectF(4, 2.5, 9, 0.5), light.darker(108));
+    // The edges of the leaves at the bottom.
+    p.fillRect(QRectF(4, 12, 9, 2), paper);
+    p.fillRect(QRectF(4, 12.5, 9, 0.5), paperShade);
+    p.fillRect(QRectF(4, 13.5, 9, 0.5), paperShade);
+    // The question mark, a round stroke and its dot.
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath mark;
+    mark.moveTo(6.0, 4.7);
+    mark.cubicTo(6.0, 3.0, 10.0, 3.0, 10.0, 4.9);
+    mark.cubicTo(10.0, 6.0, 8.0, 6.3, 8.0, 7.6);
+    mark.lineTo(8.0, 8.6);
+    const QColor yellow(0xff, 0xe0, 0x1c);
+    p.strokePath(mark, QPen(yellow, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(Qt::NoPen);
+    p.setBrush(yellow);
+    p.drawEllipse(QPointF(8.0, 10.5), 0.95, 0.85);
+    return img;
+}
+
+// Each pixel takes the mean colour of 4 x 4 points spread over it: smooth
+// edges, and the facets still meet along straight lines.
+QImage drawAbout2x()
+{
+    constexpr int size = kTool * kDensity, samples = 4;
+    QImage img = blankImage(size, size);
+    const QPolygonF star = starPolygon(kStarCentre, 7.7, 3.5);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            int r = 0, g = 0, b = 0;
+            for (int j = 0; j < samples; ++j)
+                for (int i = 0; i < samples; ++i) {
+                    const QPointF at((x + (i + 0.5) / samples) / kDensity,
+                                     (y + (j + 0.5) / samples) / kDensity);
+                    const QColor c = aboutColourAt(star, at);
+                    r += c.red();
+                    g += c.green();
+                    b += c.blue();
+                }
+            constexpr int n = samples * samples;
+            img.setPixelColor(x, y, QColor((r + n / 2) / n, (g + n / 2) / n, (b + n / 2) / n));
+        }
+    return img;
+}
+
+// The same weave with strands four pixels wide and gaps of two; each strand
+// shows its lower or right edge a shade darker where it passes over.
+QImage drawBack2x()
+{
+    constexpr int size = kTool * kDensity;
+    QImage img = blankImage(size, size);
+    const QColor ground(0x10, 0x1e, 0x50);
+    const QColor blue(0x2a, 0x5c, 0xe0), white(0xff, 0xff, 0xff);
+    const QColor blueShade(0x1a, 0x3c, 0x9c), whiteShade(0xb8, 0xc8, 0xe8);
+    const QColor blueEdge(0x22, 0x4c, 0xbc), whiteEdge(0xdc, 0xe4, 0xf4);
+    for (int y = 0; y < size; ++y)
+        for (int x = 2; x <= 29; ++x) {
+            // Corners rounded by a pixel: the outermost three of each are cut.
+            const int cx = std::min(x - 2, 29 - x), cy = std::min(y, size - 1 - y);
+            if (cx + cy < 1 || (cx == 0 && cy == 1) || (cx == 1 && cy == 0))
+                continue;
+            const bool edge = cx < 2 || cy < 2;
+            QColor c = ground;
+            if (!edge) {
+                const int u = x - 2, v = y - 2;
+                const bool inRow = v % 6 < 4, inColumn = u % 6 < 4;
+                const bool blueOver = ((u / 6) + (v / 6)) % 2 == 0;
+                if (inRow && inColumn)
+                    c = blueOver ? (v % 6 == 3 ? blueEdge : blue) : (u % 6 == 3 ? whiteEdge : white);
+                else if (inRow)
+                    c = blueOver ? blue : blueShade;
+                else if (inColumn)
+                    c = blueOver ? whiteShade : white;
+            }
+            img.setPixelColor(x, y, c);
+        }
+    return img;
+}
+
+QImage drawColour2x()
+{
+    QImage img = denseImage();
+    QPainter p(&img);
+    p.fillRect(QRectF(1, 1, 14, 14), QColor(0x30, 0x30, 0x30));
+    p.fillRect(QRectF(2, 2, 12, 12), QColor(0, 255, 255));
+    return img;
+}
+
+QImage drawChoose2x()
+{
+    constexpr int size = kTool * kDensity;
+    QImage img = blankImage(size, size);
+    // The cloth and its faint diagonal grain, pixel by pixel.
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+            img.setPixelColor(x, y, (x + 2 * y) % 7 == 0 ? QColor(0x1a, 0x72, 0x2f)
+                                                         : QColor(0x1e, 0x7e, 0x34));
+    img.setDevicePixelRatio(kDensity);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x14, 0x5a, 0x24));
+    p.drawRoundedRect(QRectF(4, 3, 10, 13), 1.5, 1.5);
+    p.setPen(QPen(QColor(0x30, 0x30, 0x30), 1.0));
+    p.setBrush(QColor(0xff, 0xff, 0xff));
+    p.drawRoundedRect(QRectF(3.5, 2.5, 9, 12), 1.2, 1.2);
+    using cardart::Suit;
+    cardart::drawSuit(p, Suit::Hearts, QPointF(7.5, 8.5), 5.0, false, kCardRed);
+    cardart::drawSuit(p, Suit::Hearts, QPointF(5.4, 4.6), 1.7, false, kCardRed);
+    cardart::drawSuit(p, Suit::Hearts, QPointF(10.6, 12.4), 1.7, true, kCardRed);
+    return img;
+}
+
 bool save(const QImage &img, const QDir &dir, const char *name)
 {
     const QString path = dir.filePath(QString::fromLatin1(name));
@@ -536,6 +716,13 @@ int main(int argc, char **argv)
     ok &= save(drawBack(), dir, "dos.png");
     ok &= save(drawColour(), dir, "couleur.png");
     ok &= save(drawChoose(), dir, "choisir.png");
+    ok &= save(drawNewGame2x(), dir, "nouvelle@2x.png");
+    ok &= save(drawQuit2x(), dir, "quitter@2x.png");
+    ok &= save(drawRules2x(), dir, "regle@2x.png");
+    ok &= save(drawAbout2x(), dir, "apropos@2x.png");
+    ok &= save(drawBack2x(), dir, "dos@2x.png");
+    ok &= save(drawColour2x(), dir, "couleur@2x.png");
+    ok &= save(drawChoose2x(), dir, "choisir@2x.png");
     ok &= save(drawProgramIcon(256), dir, "ludoval.png");
     for (int size : {16, 32, 48, 64, 128}) {
         const QByteArray name = "ludoval-" + QByteArray::number(size) + ".png";
