@@ -482,9 +482,10 @@ void TfrmJeu::JeuChoisirReussiteExecute()
 {
     AbandonnerPartie();
     hide();
-    if (ChoixReussite)
+    if (ChoixReussite) {
         ChoixReussite->show();
-    else
+        ChoixReussite->activateWindow();
+    } else
         Plateforme().TerminerProgramme(); // no chooser: nothing left to show
 }
 

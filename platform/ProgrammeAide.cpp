@@ -16,6 +16,7 @@ int main(int argc, char *argv[])
     prctl(PR_SET_PDEATHSIG, SIGTERM);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ludoval"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icones/ludoval.png")));
     TVisionneuseAide visionneuse;
 
     QByteArray recu;

@@ -28,6 +28,8 @@ void TLudoval::Demarrer()
 {
     Centrer(&frmChoixReussite);
     frmChoixReussite.show();
+    // The keyboard's from the start, with or without a window manager.
+    frmChoixReussite.activateWindow();
 }
 
 void PreparerApplication()
