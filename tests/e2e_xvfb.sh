@@ -238,17 +238,20 @@ partie() { # title of the pass
 
 # ---- first pass: no window manager, hostile files in the current directory ----
 mkdir -p "$travail/cwd"
-python3 - "$travail/cwd" <<'EOF'
-import struct, sys
-d = sys.argv[1]
-# A header that claims 4 GB of sound.
-fmt = struct.pack('<HHIIHH', 1, 1, 22050, 44100, 2, 16)
-corps = b'WAVE' + b'fmt ' + struct.pack('<I', 16) + fmt + b'data' + struct.pack('<I', 0xFFFFFFFF) + bytes(1000)
-for nom in ('CarteDistrib.wav', 'CarteSelectionnee.wav', 'Gagne.wav'):
-    open(f'{d}/{nom}', 'wb').write(b'RIFF' + struct.pack('<I', 0xFFFFFFFF) + corps)
-# Tables nested forty deep: hours of text layout.
-open(f'{d}/ludoval.html', 'w').write('<html><body>' + '<table border=1><tr><td>x' * 40)
-EOF
+# A header that claims 4 GB of sound, and tables nested forty deep (hours of
+# text layout).
+for son in CarteDistrib CarteSelectionnee Gagne; do
+    {
+        printf 'RIFF\xff\xff\xff\xffWAVEfmt \x10\x00\x00\x00'
+        printf '\x01\x00\x01\x00\x22\x56\x00\x00\x44\xac\x00\x00\x02\x00\x10\x00'
+        printf 'data\xff\xff\xff\xff'
+        head -c 1000 /dev/zero
+    } >"$travail/cwd/$son.wav"
+done
+{
+    printf '<html><body>'
+    for _ in $(seq 40); do printf '<table border=1><tr><td>x'; done
+} >"$travail/cwd/ludoval.html"
 partie "without a window manager, hostile files around"
 
 # ---- second pass: under openbox ----
