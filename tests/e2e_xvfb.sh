@@ -110,7 +110,11 @@ partie() { # title of the pass
     programme=$!
 
     local choix jeu n0 n X Y
-    if ! choix=$(fenetre '^Ludoval$'); then echec "the chooser appears"; return; fi
+    if ! choix=$(fenetre '^Ludoval$'); then
+        echec "the chooser appears"
+        tail -20 "$travail/journal" >&2
+        return
+    fi
     sleep 0.5
     verifier "the chooser is centred with its frame" centree "$choix"
 
