@@ -34,9 +34,10 @@ const QColor bleuCiel(166, 202, 240);
 constexpr int hauteurMenu = 24;
 constexpr int hauteurOutils = 26;
 
-// The flat light look of the menu bar and toolbar.
+// The flat light look of the menu bar and toolbar; the drop-down menus share
+// the menu bar's face.
 const char *styleBarres = R"(
-    QMenuBar, QToolBar, QToolButton { font-family: "MS Sans Serif"; font-size: 11px; }
+    QMenuBar, QMenu, QToolBar, QToolButton { font-family: "MS Sans Serif"; font-size: 11px; }
     QMenuBar { background: palette(window); border: none; }
     QMenuBar::item { padding: 3px 7px; background: transparent; }
     QMenuBar::item:selected, QMenuBar::item:pressed { background: rgb(208, 208, 208); }
@@ -52,7 +53,78 @@ struct TSansBulle : QObject {
     using QObject::QObject;
     bool eventFilter(QObject *, QEvent *e) override { return e->type() == QEvent::ToolTip; }
 };
+
+// Where the window system has framed a window: the frame around its client area.
+QMargins Cadre(const QWidget *fenetre)
+{
+    const QRect client = fenetre->geometry(), tout = fenetre->frameGeometry();
+    return {client.left() - tout.left(), client.top() - tout.top(), tout.right() - client.right(),
+            tout.bottom() - client.bottom()};
+}
+
+QMargins cadreConnu; // the frame of the program's windows, once one has been framed
+
+void Placer(QWidget *fenetre, const QMargins &cadre)
+{
+    const QScreen *ecran = fenetre->screen() ? fenetre->screen() : QGuiApplication::primaryScreen();
+    // `move` places the frame's top-left corner.
+    fenetre->move(PositionCentree(fenetre->size().grownBy(cadre), ecran->availableGeometry()));
+}
+
+// Waits for the window system to frame a window, then centres it again if
+// its frame is not the one assumed, and goes.
+class TRecentrage : public QObject {
+public:
+    TRecentrage(QWidget *fenetre, const QMargins &suppose) : QObject(fenetre), suppose(suppose)
+    {
+        fenetre->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *objet, QEvent *e) override
+    {
+        if (e->type() != QEvent::Move && e->type() != QEvent::Show && e->type() != QEvent::Resize)
+            return false;
+        auto *fenetre = static_cast<QWidget *>(objet);
+        const QMargins cadre = Cadre(fenetre);
+        if (cadre.isNull())
+            return false; // not framed yet, or never (no window manager)
+        cadreConnu = cadre;
+        fenetre->removeEventFilter(this);
+        deleteLater();
+        if (cadre != suppose)
+            Placer(fenetre, cadre);
+        return false;
+    }
+
+private:
+    QMargins suppose;
+};
 } // namespace
+
+void SubstituerPolices()
+{
+    static const bool faites = [] {
+        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+        QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+        return true;
+    }();
+    (void)faites;
+}
+
+QPoint PositionCentree(QSize cadre, const QRect &ecran)
+{
+    const QPoint centree = ecran.topLeft()
+                         + QPoint((ecran.width() - cadre.width()) / 2, (ecran.height() - cadre.height()) / 2);
+    return {std::max(centree.x(), ecran.left()), std::max(centree.y(), ecran.top())};
+}
+
+void Centrer(QWidget *fenetre)
+{
+    const QMargins cadre = Cadre(fenetre);
+    Placer(fenetre, cadre.isNull() ? cadreConnu : cadre);
+    if (cadre.isNull())
+        new TRecentrage(fenetre, cadreConnu);
+}
 
 const TDonneesJeu &DonneesJeu(TJeu jeu) { return donnees[int(jeu)]; }
 
@@ -87,12 +159,18 @@ TfrmJeu::TfrmJeu(TJeu j, QWidget *parent)
                               | Qt::CustomizeWindowHint),
       jeu(j)
 {
+    SubstituerPolices();
     const TDonneesJeu &d = Donnees();
     setWindowTitle(QString::fromUtf8(d.caption));
     QFont police(QStringLiteral("MS Sans Serif"));
     police.setPixelSize(11);
     setFont(police);
-    setFixedSize(d.client);
+    // A sizable border: everything keeps its place, the table colour fills
+    // what is added, and the window never cuts off its table.
+    setMinimumSize(d.client);
+    resize(d.client);
+    // No context menu anywhere: a right click is a card's, or nothing.
+    setContextMenuPolicy(Qt::NoContextMenu);
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, aqua);
@@ -180,18 +258,25 @@ void TfrmJeu::CreerBarreOutils()
     barre->setFixedHeight(hauteurOutils);
     barre->setIconSize(QSize(16, 16));
     barre->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    barre->setContextMenuPolicy(Qt::PreventContextMenu);
     barre->setStyleSheet(QLatin1String(styleBarres));
 
     auto *sansBulle = new TSansBulle(barre);
+    QList<QKeySequence> lettresMenus;
+    for (QAction *menu : menuBar()->actions())
+        lettresMenus << QKeySequence::mnemonic(menu->text());
     auto bouton = [&](QAction *action, const char *caption) {
         if (!action)
             return;
         // The toolbar shows the icon text, which keeps its access letter.
         action->setIconText(QString::fromUtf8(caption));
         barre->addAction(action);
+        auto *b = static_cast<QToolButton *>(barre->widgetForAction(action));
         if (action->property("sansBulle").toBool())
-            barre->widgetForAction(action)->installEventFilter(sansBulle);
+            b->installEventFilter(sansBulle);
+        // A letter that the menu bar carries too is the menu bar's, as on
+        // any desktop: two owners of one key would make it do nothing.
+        if (lettresMenus.contains(QKeySequence::mnemonic(action->iconText())))
+            b->setShortcut(QKeySequence());
     };
     bouton(JeuNouvellePartie, "&Nouvelle Partie");
     bouton(JeuChoisirReussite, "C&hoisir une réussite");
@@ -225,8 +310,7 @@ void TfrmJeu::AfficherPourJouer()
 {
     if (!dejaAffichee) {
         dejaAffichee = true;
-        const QRect ecran = (screen() ? screen() : QGuiApplication::primaryScreen())->availableGeometry();
-        move(ecran.center() - rect().center());
+        Centrer(this);
     }
     show();
     raise();
@@ -398,9 +482,10 @@ void TfrmJeu::JeuChoisirReussiteExecute()
 {
     AbandonnerPartie();
     hide();
-    if (ChoixReussite)
+    if (ChoixReussite) {
         ChoixReussite->show();
-    else
+        ChoixReussite->activateWindow();
+    } else
         Plateforme().TerminerProgramme(); // no chooser: nothing left to show
 }
 

@@ -37,6 +37,21 @@ const TDonneesJeu &DonneesJeu(TJeu jeu);
 // The program's help file, named once at start-up.
 extern QString FichierAide;
 
+// The windows were laid out for "MS Sans Serif" and "Times New Roman": their
+// metric twins stand in for them. Every window asks for this as it is made;
+// asking again does nothing.
+void SubstituerPolices();
+
+// Where a window's frame goes to centre it on `ecran`, title bar included. A
+// frame larger than the screen keeps its top-left corner on the screen, so
+// that the title bar and the menu bar stay within reach.
+QPoint PositionCentree(QSize cadre, const QRect &ecran);
+// Centres a top-level window on its screen as the window system frames it.
+// The frame is known once the window is framed: until then the frame of the
+// program's windows seen so far is assumed, and the window is centred again
+// if its own turns out otherwise.
+void Centrer(QWidget *fenetre);
+
 // The status bar: one text across its whole width.
 class TBarreEtat : public QStatusBar {
     Q_OBJECT

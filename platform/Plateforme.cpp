@@ -52,40 +52,62 @@ quint32 lireU32(const char *p)
     const auto *o = reinterpret_cast<const uchar *>(p);
     return quint32(o[0]) | quint32(o[1]) << 8 | quint32(o[2]) << 16 | quint32(o[3]) << 24;
 }
+
+quint16 lireU16(const char *p)
+{
+    const auto *o = reinterpret_cast<const uchar *>(p);
+    return quint16(o[0] | o[1] << 8);
+}
+
+// The sample format of a "fmt " chunk, if it is one that the program plays.
+std::optional<quint32> OctetsParSeconde(const char *fmt, quint32 taille)
+{
+    if (taille < 16)
+        return std::nullopt;
+    const quint16 format = lireU16(fmt), voies = lireU16(fmt + 2), bits = lireU16(fmt + 14);
+    const quint32 frequence = lireU32(fmt + 4), parSeconde = lireU32(fmt + 8);
+    const quint16 bloc = lireU16(fmt + 12);
+    const bool pcm = format == 1 && (voies == 1 || voies == 2) && (bits == 8 || bits == 16)
+                  && frequence >= 8000 && frequence <= 96000 && bloc == voies * bits / 8
+                  && parSeconde == frequence * bloc;
+    return pcm ? std::optional(parSeconde) : std::nullopt;
+}
 } // namespace
 
-quint32 DureeWav(const QString &chemin)
+std::optional<quint32> DureeWav(const QString &chemin)
 {
     QFile f(chemin);
-    if (!f.open(QIODevice::ReadOnly))
-        return 0;
-    const QByteArray entete = f.read(12);
-    if (entete.size() < 12 || !entete.startsWith("RIFF") || entete.mid(8, 4) != "WAVE")
-        return 0;
+    if (!f.open(QIODevice::ReadOnly) || f.size() > TailleMaxWav)
+        return std::nullopt;
+    return DureeWav(f.read(TailleMaxWav + 1));
+}
+
+std::optional<quint32> DureeWav(const QByteArray &contenu)
+{
+    const qint64 taille = contenu.size();
+    if (taille < 12 || taille > TailleMaxWav || !contenu.startsWith("RIFF") || contenu.mid(8, 4) != "WAVE")
+        return std::nullopt;
+    // The RIFF chunk holds all the others and lies within the file.
+    const qint64 fin = 8 + qint64(lireU32(contenu.constData() + 4));
+    if (fin > taille)
+        return std::nullopt;
     // Walk the chunks: "fmt " gives the byte rate, "data" the length.
-    quint32 octetsParSeconde = 0;
-    for (;;) {
-        const QByteArray morceau = f.read(8);
-        if (morceau.size() < 8)
-            return 0;
-        const quint32 taille = lireU32(morceau.constData() + 4);
-        if (morceau.startsWith("fmt ")) {
-            if (taille < 16)
-                return 0;
-            const QByteArray fmt = f.read(16);
-            if (fmt.size() < 16)
-                return 0;
-            octetsParSeconde = lireU32(fmt.constData() + 8);
-            if (!f.seek(f.pos() + taille - 16 + (taille & 1)))
-                return 0;
-        } else if (morceau.startsWith("data")) {
-            if (octetsParSeconde == 0)
-                return 0;
-            // A header may claim more than the file holds ("unknown length").
-            const quint64 octets = std::min<quint64>(taille, quint64(f.size() - f.pos()));
-            return quint32(octets * 1000 / octetsParSeconde);
-        } else if (!f.seek(f.pos() + taille + (taille & 1))) {
-            return 0;
+    std::optional<quint32> octetsParSeconde;
+    for (qint64 pos = 12; pos + 8 <= fin;) {
+        const char *morceau = contenu.constData() + pos;
+        const qint64 longueur = lireU32(morceau + 4);
+        if (pos + 8 + longueur > fin)
+            return std::nullopt;
+        if (qstrncmp(morceau, "fmt ", 4) == 0) {
+            octetsParSeconde = OctetsParSeconde(morceau + 8, quint32(longueur));
+            if (!octetsParSeconde)
+                return std::nullopt;
+        } else if (qstrncmp(morceau, "data", 4) == 0) {
+            if (!octetsParSeconde || longueur == 0)
+                return std::nullopt;
+            return quint32(longueur * 1000 / *octetsParSeconde);
         }
+        pos += 8 + longueur + (longueur & 1);
     }
+    return std::nullopt; // no data
 }

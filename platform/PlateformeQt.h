@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QPointer>
 
+class QProcess;
 class QSoundEffect;
 class TVisionneuseAide;
 
@@ -27,12 +28,21 @@ public:
     void TerminerProgramme() override;
     bool FinDemandee() const override { return finDemandee; }
 
+    // The help viewer's program: given, or found beside this program.
+    QString programmeAide;
+    // The process of the help viewer while one runs, or 0.
+    qint64 ProcessusAide() const;
+
 private:
     QSoundEffect *effet(const QString &chemin);
+    QString ProgrammeAide() const;
+    void LancerAide();
+    void FermerAide();
 
     QElapsedTimer horloge;
     QHash<QString, QSoundEffect *> effets; // one per file, loaded once
     QPointer<QSoundEffect> enCours;        // cut off by the next sound
-    QPointer<TVisionneuseAide> visionneuse;
+    QPointer<QProcess> aide;                // the help viewer's process
+    QPointer<TVisionneuseAide> visionneuse; // only to say that no viewer can be run
     bool finDemandee = false;
 };

@@ -1,5 +1,4 @@
 #include "VisionneuseAide.h"
-#include "Plateforme.h"
 
 #include <QUrl>
 
@@ -7,19 +6,19 @@ TVisionneuseAide::TVisionneuseAide(QWidget *parent) : QTextBrowser(parent)
 {
     setWindowTitle(QStringLiteral("Aide de Ludoval"));
     setOpenExternalLinks(true);
+    setContextMenuPolicy(Qt::NoContextMenu);
     QFont police(QStringLiteral("Liberation Sans"));
     police.setPointSize(10);
     document()->setDefaultFont(police);
     resize(560, 520);
 }
 
-void TVisionneuseAide::Ouvrir(const QString &fichier, const QString &sujet)
+void TVisionneuseAide::Ouvrir(const QString &nom, const QString &chemin, const QString &sujet)
 {
-    const QString chemin = TrouverFichier(fichier);
     if (chemin.isEmpty()) {
         setHtml(QStringLiteral("<h3>Aide introuvable</h3><p>Le fichier d'aide « %1 » est "
                                "introuvable. Le jeu continue sans elle.</p>")
-                    .arg(fichier.toHtmlEscaped()));
+                    .arg(nom.toHtmlEscaped()));
     } else {
         QUrl adresse = QUrl::fromLocalFile(chemin);
         if (!sujet.isEmpty())
@@ -29,4 +28,23 @@ void TVisionneuseAide::Ouvrir(const QString &fichier, const QString &sujet)
     show();
     raise();
     activateWindow();
+}
+
+// Three fields, percent-encoded, separated by blanks.
+QByteArray TRequeteAide::Ligne() const
+{
+    return nom.toUtf8().toPercentEncoding() + ' ' + chemin.toUtf8().toPercentEncoding() + ' '
+         + sujet.toUtf8().toPercentEncoding() + '\n';
+}
+
+std::optional<TRequeteAide> TRequeteAide::Lire(const QByteArray &ligne)
+{
+    QByteArray texte = ligne;
+    while (texte.endsWith('\n') || texte.endsWith('\r'))
+        texte.chop(1);
+    const QList<QByteArray> champs = texte.split(' ');
+    if (champs.size() != 3)
+        return std::nullopt;
+    auto champ = [&](int i) { return QString::fromUtf8(QByteArray::fromPercentEncoding(champs[i])); };
+    return TRequeteAide{champ(0), champ(1), champ(2)};
 }

@@ -1,4 +1,5 @@
 #include "U_Apropos.h"
+#include "U_Cadre.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -25,6 +26,7 @@ protected:
 TfrmAPropos::TfrmAPropos(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
+    SubstituerPolices();
     setObjectName(QStringLiteral("frmAPropos"));
     setWindowTitle(QStringLiteral("A propos"));
     setFixedSize(444, 262);

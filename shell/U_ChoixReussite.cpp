@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -80,9 +81,13 @@ TfrmChoixReussite::TfrmChoixReussite(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
 {
+    SubstituerPolices();
     setObjectName(QStringLiteral("frmChoixReussite"));
     setWindowTitle(QStringLiteral("Ludoval"));
-    setFixedSize(792, 470);
+    // A sizeable frame: the components keep their places, the white fills
+    // what is added, and nothing is ever cut off.
+    setMinimumSize(792, 470);
+    resize(792, 470);
     QFont police(QStringLiteral("MS Sans Serif"));
     police.setPixelSize(11);
     setFont(police);
@@ -127,9 +132,14 @@ TfrmChoixReussite::TfrmChoixReussite(QWidget *parent)
     btnOk = new QPushButton(QStringLiteral("&OK"), this);
     btnOk->setGeometry(400, 424, 97, 33);
 
+    // Tab order: the list, OK, "Règles"; the chooser opens on the list. Enter
+    // presses the button that has the focus, and OK anywhere else.
     panListeReussites->setFocusPolicy(Qt::TabFocus);
     setTabOrder(panListeReussites, btnOk);
     setTabOrder(btnOk, btnRegles);
+    panListeReussites->setFocus();
+    btnOk->setAutoDefault(true);
+    btnRegles->setAutoDefault(true);
     connect(btnOk, &QPushButton::clicked, this, &TfrmChoixReussite::btnOkClick);
     connect(btnRegles, &QPushButton::clicked, this, &TfrmChoixReussite::btnReglesClick);
 
@@ -208,6 +218,14 @@ void TfrmChoixReussite::changeEvent(QEvent *e)
     QWidget::changeEvent(e);
     if (e->type() == QEvent::ActivationChange && isActiveWindow())
         AfficherReussite();
+}
+
+void TfrmChoixReussite::keyPressEvent(QKeyEvent *e)
+{
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
+        btnOk->click();
+    else
+        QWidget::keyPressEvent(e);
 }
 
 void TfrmChoixReussite::closeEvent(QCloseEvent *e)

@@ -69,6 +69,7 @@ public:
 protected:
     void showEvent(QShowEvent *e) override;
     void changeEvent(QEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
 
 private:

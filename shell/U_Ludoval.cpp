@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QScreen>
 #include <QStyleFactory>
 #include <QTranslator>
 
@@ -25,18 +24,16 @@ TLudoval::~TLudoval()
 
 void TLudoval::Demarrer()
 {
-    const QRect ecran = QGuiApplication::primaryScreen()->availableGeometry();
-    frmChoixReussite.move(ecran.center() - frmChoixReussite.rect().center());
+    Centrer(&frmChoixReussite);
     frmChoixReussite.show();
+    // The keyboard's from the start, with or without a window manager.
+    frmChoixReussite.activateWindow();
 }
 
 void PreparerApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Ludoval"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    // The windows were laid out for these two faces; their metric twins stand in.
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
     FichierAide = QStringLiteral("ludoval.html");
 
     // The toolkit's own dialogs (the colour picker) speak French too.

@@ -32,5 +32,5 @@ public:
 };
 
 // What the program needs of the application before any window exists:
-// style, fonts, French dialogs, icon, help file.
+// style, French dialogs, icon, help file.
 void PreparerApplication();

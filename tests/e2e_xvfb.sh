@@ -1,39 +1,278 @@
 #!/usr/bin/env bash
-# End to end on a real X server (run under xvfb-run): the program starts on
-# the chooser, a double click opens Blocus des quatorze and hides the chooser,
-# "Choisir une réussite" brings the chooser back.
-set -euo pipefail
-ludoval=$1
-attendre_fenetre() { # title regex; waits until a window so named is on screen
+# End to end on a real X server (run under xvfb-run): what only a real server
+# shows, with real clicks and keys. The program is played twice: without a
+# window manager, from a directory holding hostile sounds and a hostile help
+# file, then under openbox (when it is installed) from an empty directory.
+#
+#   Enter on a freshly started chooser opens the selected game;
+#   right clicks on the table, the bars and the cards open no popup, and a
+#   right click completes a choice without swallowing the next one;
+#   Alt+A and Alt+O open the Aide and Options menus;
+#   a window resized larger keeps its cards where they were, and is never
+#   made smaller than designed;
+#   the windows are centred with their frame;
+#   the rules help opens beside the game, which goes on whatever the file.
+set -uo pipefail
+ludoval=$(readlink -f "$1")
+reussis=0
+echecs=0
+ok() { echo "ok: $*"; reussis=$((reussis + 1)); }
+echec() { echo "FAIL: $*" >&2; echecs=$((echecs + 1)); }
+verifier() { # message, command...: ok or FAIL
+    local message=$1
+    shift
+    if "$@"; then ok "$message"; else echec "$message"; fi
+}
+
+travail=$(mktemp -d)
+programme=
+wm=
+fin() {
+    [[ -n $programme ]] && kill "$programme" 2>/dev/null
+    [[ -n $wm ]] && kill "$wm" 2>/dev/null
+    rm -rf "$travail"
+}
+trap fin EXIT
+
+# ---- looking at the screen ----
+
+fenetre() { # title regex: the id of the window so named once it is on screen
     for _ in $(seq 200); do
         xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 && return 0
         sleep 0.05
     done
-    echo "FAIL: no window named $1" >&2
     return 1
 }
 visible() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
-position() { xdotool getwindowgeometry --shell "$1" | awk -F= '/^X=|^Y=/ {printf "%s ", $2}'; }
+position() { # id: the client area's top-left corner on the screen
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} END {print x, y}'
+}
+taille() { xwininfo -id "$1" | awk '/^  Width/ {w = $2} /^  Height/ {h = $2} END {print w, h}'; }
+ecran() { xwininfo -root | awk '/^  Width/ {w = $2} /^  Height/ {h = $2} END {print w, h}'; }
+cadre() { # id: the frame's left, right, top and bottom (0 0 0 0 without a window manager)
+    local e
+    e=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ',')
+    echo "${e:-0 0 0 0}"
+}
+# Top-level windows on screen: popups are, and a window manager's frames.
+fenetres_visibles() {
+    xwininfo -root -children | awk '/^ +0x/ {print $1}' | while read -r id; do
+        xwininfo -id "$id" 2>/dev/null | grep -q IsViewable && echo "$id"
+    done
+}
+combien() { fenetres_visibles | wc -l; }
+# A region of the screen, client coordinates of window `id`, into file `f`.
+capturer() { # id x y w h f
+    local X Y
+    read -r X Y <<<"$(position "$1")"
+    import -window root -crop "$4x$5+$((X + $2))+$((Y + $3))" +repage "$6" 2>/dev/null
+}
+pareilles() { [[ $(compare -metric AE "$1" "$2" null: 2>&1) == 0 ]]; }
+pixel() { # id x y: the colour at a client point, as "r,g,b"
+    capturer "$1" "$2" "$3" 1 1 "$travail/pixel.png"
+    convert "$travail/pixel.png" -format '%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]' info:
+}
+attendre_immobile() { # id: until the table no longer moves (a deal has ended)
+    capturer "$1" 0 50 792 480 "$travail/avant.png"
+    for _ in $(seq 60); do
+        sleep 0.4
+        capturer "$1" 0 50 792 480 "$travail/apres.png"
+        pareilles "$travail/avant.png" "$travail/apres.png" && return 0
+        mv "$travail/apres.png" "$travail/avant.png"
+    done
+    return 1
+}
+centree() { # id: the window with its frame lies in the middle of the screen
+    local X Y w h g d t b W H
+    read -r X Y <<<"$(position "$1")"
+    read -r w h <<<"$(taille "$1")"
+    read -r g d t b <<<"$(cadre "$1")"
+    read -r W H <<<"$(ecran)"
+    local x0=$((X - g)) y0=$((Y - t)) fw=$((w + g + d)) fh=$((h + t + b))
+    (((x0 - (W - fw) / 2) ** 2 <= 1 && (y0 - (H - fh) / 2) ** 2 <= 1)) && return 0
+    echo "   frame at $x0,$y0, $fw x $fh, on a screen of $W x $H" >&2
+    return 1
+}
+clic() { # id x y button: at a client point
+    local X Y
+    read -r X Y <<<"$(position "$1")"
+    # shellcheck disable=SC2086 # the button may come with options
+    xdotool mousemove $((X + $2)) $((Y + $3)) click $4
+}
 
-"$ludoval" >/tmp/ludoval-e2e.$$.log 2>&1 &
-pid=$!
-trap 'kill $pid 2>/dev/null || true' EXIT
+# The Blocus des quatorze layout: the bottom card of columns 0 to 3 lies on
+# the fifth row, at (65 c + 5, 360); a point on its visible part.
+POINT_BAS=(40 420 100 420 165 420)
 
-choix=$(attendre_fenetre '^Ludoval$')
-read -r x y <<<"$(position "$choix")"
-# The label "Blocus des quatorze": panel at (8, 48), label at (15, 32) in it.
-xdotool mousemove $((x + 8 + 15 + 40)) $((y + 48 + 32 + 15)) click --repeat 2 --delay 60 1
-jeu=$(attendre_fenetre '^Le blocus des quatorze$')
-sleep 0.3
-if visible '^Ludoval$'; then echo "FAIL: the chooser is still on screen" >&2; exit 1; fi
-echo "ok: double click shows Le blocus des quatorze and hides the chooser"
+partie() { # title of the pass
+    echo "== $1"
+    (cd "$travail/cwd" && exec "$ludoval" >"$travail/journal" 2>&1) &
+    programme=$!
 
-# The toolbar's second button, "Choisir une réussite", in the middle of the deal.
-read -r x y <<<"$(position "$jeu")"
-xdotool mousemove $((x + 180)) $((y + 37)) click 1
-attendre_fenetre '^Ludoval$' >/dev/null
-sleep 0.3
-if visible '^Le blocus des quatorze$'; then echo "FAIL: the game window is still on screen" >&2; exit 1; fi
-echo "ok: Choisir une réussite brings the chooser back"
-kill -0 $pid || { echo "FAIL: the program has ended" >&2; exit 1; }
-echo "1 passed, 0 failed"
+    local choix jeu n0 n X Y
+    if ! choix=$(fenetre '^Ludoval$'); then
+        echec "the chooser appears"
+        tail -20 "$travail/journal" >&2
+        return
+    fi
+    sleep 0.5
+    verifier "the chooser is centred with its frame" centree "$choix"
+
+    # Enter, straight away, opens the selected game.
+    xdotool key Return
+    if jeu=$(fenetre '^Le blocus des quatorze$'); then
+        sleep 0.3
+        if visible '^Ludoval$'; then echec "Enter hides the chooser"; else ok "Enter opens the selected game"; fi
+    else
+        echec "Enter opens the selected game"
+        # On with the rest: a double click on "Blocus des quatorze" opens it.
+        clic "$choix" $((8 + 15 + 40)) $((48 + 32 + 15)) "--repeat 2 --delay 60 1"
+        if ! jeu=$(fenetre '^Le blocus des quatorze$'); then echec "a double click opens the game"; return; fi
+    fi
+    verifier "the game window is centred with its frame" centree "$jeu"
+    verifier "the deal ends" attendre_immobile "$jeu"
+
+    # Right clicks beside the cards: nothing opens.
+    n0=$(combien)
+    local endroit
+    for endroit in "600 480 table" "300 10 menu bar" "780 37 toolbar" "400 540 status bar"; do
+        read -r X Y nom <<<"$endroit"
+        clic "$jeu" "$X" "$Y" 3
+        sleep 0.5
+        n=$(combien)
+        verifier "a right click on the $nom opens no popup" test "$n" -eq "$n0"
+        [[ $n -ne $n0 ]] && xdotool key Escape && sleep 0.3
+    done
+
+    # Right clicks on two bottom cards make a choice, judged at once; the
+    # third is a new choice, not swallowed by anything.
+    capturer "$jeu" 5 360 71 96 "$travail/carte0.png"
+    clic "$jeu" "${POINT_BAS[0]}" "${POINT_BAS[1]}" 3
+    sleep 0.3
+    capturer "$jeu" 5 360 71 96 "$travail/carte0b.png"
+    if pareilles "$travail/carte0.png" "$travail/carte0b.png"; then echec "a right click chooses a card"; else ok "a right click chooses a card"; fi
+    clic "$jeu" "${POINT_BAS[2]}" "${POINT_BAS[3]}" 3
+    sleep 1.6 # the judgement, and its pause when refused
+    verifier "a right click completing a choice opens no popup" test "$(combien)" -eq "$n0"
+    capturer "$jeu" 135 360 71 96 "$travail/carte2.png"
+    clic "$jeu" "${POINT_BAS[4]}" "${POINT_BAS[5]}" 3
+    sleep 0.3
+    capturer "$jeu" 135 360 71 96 "$travail/carte2b.png"
+    if pareilles "$travail/carte2.png" "$travail/carte2b.png"; then echec "the next right click is not lost"; else ok "the next right click is not lost"; fi
+    verifier "no popup after the choices" test "$(combien)" -eq "$n0"
+
+    # The menu bar's access letters open its menus.
+    local popup
+    read -r X Y <<<"$(position "$jeu")"
+    for touche in "a Aide 25 75" "o Options 70 140"; do
+        read -r lettre menu gauche droite <<<"$touche"
+        local avant
+        avant=$(fenetres_visibles)
+        xdotool key "alt+$lettre"
+        sleep 0.5
+        popup=$(comm -13 <(echo "$avant" | sort) <(fenetres_visibles | sort) | head -1)
+        if [[ -z $popup ]]; then
+            echec "Alt+${lettre^^} opens the $menu menu"
+            continue
+        fi
+        read -r px _ <<<"$(position "$popup")"
+        verifier "Alt+${lettre^^} opens the $menu menu" test $((px - X)) -ge "$gauche" -a $((px - X)) -lt "$droite"
+        xdotool key Escape
+        sleep 0.3
+    done
+
+    # Larger: the cards stay where they were, the status bar goes down.
+    capturer "$jeu" 0 50 792 480 "$travail/table.png"
+    xdotool windowsize "$jeu" 1000 640
+    sleep 0.8
+    read -r w h <<<"$(taille "$jeu")"
+    verifier "the game window grows" test "$w" -eq 1000 -a "$h" -eq 640
+    capturer "$jeu" 0 50 792 480 "$travail/table-grande.png"
+    verifier "the cards keep their places in a larger window" pareilles "$travail/table.png" "$travail/table-grande.png"
+    verifier "the table colour fills what is added" test "$(pixel "$jeu" 950 580)" = "0,255,255"
+    verifier "the status bar lies at the bottom" test "$(pixel "$jeu" 950 632)" = "166,202,240"
+    # Smaller than designed: the window manager refuses, from the window's
+    # size hints (without one, nothing stands between a client and a window).
+    if [[ $1 == *openbox* ]]; then
+        xdotool windowsize "$jeu" 300 200
+        sleep 0.8
+        read -r w h <<<"$(taille "$jeu")"
+        verifier "the game window is never made smaller than designed" test "$w" -ge 792 -a "$h" -ge 553
+    fi
+
+    # The rules help, beside the game: the game goes on whatever the file.
+    xdotool key alt+a r
+    sleep 1.5
+    local aide
+    aide=$(pgrep -P "$programme" -x ludoval-aide)
+    verifier "the help viewer runs in a process of its own" test -n "$aide"
+    [[ $1 == *openbox* ]] && verifier "the help viewer shows the rules" fenetre '^Aide de Ludoval$' >/dev/null
+    local v
+    for v in $(xdotool search --name '^Aide de Ludoval$' 2>/dev/null); do
+        xdotool windowmove "$v" 0 780 2>/dev/null # out of the way of the clicks below
+    done
+    sleep 0.3
+    capturer "$jeu" 0 50 792 480 "$travail/avant-donne.png"
+    clic "$jeu" 40 37 1 # "Nouvelle Partie"
+    sleep 1
+    capturer "$jeu" 0 50 792 480 "$travail/pendant-donne.png"
+    if pareilles "$travail/avant-donne.png" "$travail/pendant-donne.png"; then
+        echec "the game goes on beside the help"
+    else
+        ok "the game goes on beside the help"
+    fi
+
+    # "Quitter": the deal runs to its end, then the program ends, and the
+    # help viewer with it.
+    clic "$jeu" 280 37 1
+    for _ in $(seq 150); do
+        kill -0 "$programme" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$programme" 2>/dev/null; then echec "Quitter ends the program"; else ok "Quitter ends the program"; fi
+    programme=
+    sleep 0.5
+    if [[ -n $aide ]] && kill -0 "$aide" 2>/dev/null; then
+        echec "the help viewer ends with the program"
+        kill "$aide"
+    else
+        ok "the help viewer ends with the program"
+    fi
+}
+
+# ---- first pass: no window manager, hostile files in the current directory ----
+mkdir -p "$travail/cwd"
+# A header that claims 4 GB of sound, and tables nested forty deep (hours of
+# text layout).
+for son in CarteDistrib CarteSelectionnee Gagne; do
+    {
+        printf 'RIFF\xff\xff\xff\xffWAVEfmt \x10\x00\x00\x00'
+        printf '\x01\x00\x01\x00\x22\x56\x00\x00\x44\xac\x00\x00\x02\x00\x10\x00'
+        printf 'data\xff\xff\xff\xff'
+        head -c 1000 /dev/zero
+    } >"$travail/cwd/$son.wav"
+done
+{
+    printf '<html><body>'
+    for _ in $(seq 40); do printf '<table border=1><tr><td>x'; done
+} >"$travail/cwd/ludoval.html"
+partie "without a window manager, hostile files around"
+
+# ---- second pass: under openbox ----
+if command -v openbox >/dev/null; then
+    rm -rf "$travail/cwd"
+    mkdir -p "$travail/cwd"
+    openbox --sm-disable >/dev/null 2>&1 &
+    wm=$!
+    for _ in $(seq 100); do # until it says it is there
+        gestionnaire=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | sed -n 's/.*# //p')
+        [[ -n $gestionnaire ]] && xprop -id "$gestionnaire" _NET_WM_NAME 2>/dev/null | grep -q Openbox && break
+        sleep 0.05
+    done
+    partie "under openbox"
+else
+    echo "skip: openbox is not installed"
+fi
+
+echo "$reussis passed, $echecs failed"
+[[ $echecs -eq 0 ]]

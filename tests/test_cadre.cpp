@@ -1,11 +1,16 @@
 // The game window frame: the pause, the slide, the win question, the actions,
-// menus, toolbar and status bar, through a game window that only counts deals.
+// menus, toolbar and status bar, the border, the keys and the placement,
+// through a game window that only counts deals. The windows are made here
+// without the program's start-up: they must look right on their own.
 #include "PlateformeTest.h"
 #include "U_Cadre.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QHelpEvent>
+#include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
 #include <QToolTip>
@@ -20,6 +25,8 @@ public:
     QList<TCarte *> clics;
     void NouvellePartie() override { ++donnes; }
     void CarteMouseDown(TCarte *carte) override { clics << carte; }
+    QToolBar *Outils() const { return findChild<QToolBar *>(QStringLiteral("ActionToolBar")); }
+    QMenu *Menu(int i) const { return menuBar()->actions()[i]->menu(); }
     using TfrmJeu::OptionsChoixCouleurTapisExecute;
     using TfrmJeu::TOperation;
 };
@@ -33,6 +40,27 @@ QStringList Textes(const QList<QAction *> &actions)
         textes << a->text();
     return textes;
 }
+
+// Every popup on screen: context menus, drop-down menus.
+QList<QWidget *> Popups()
+{
+    QList<QWidget *> popups;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowType() == Qt::Popup)
+            popups << w;
+    return popups;
+}
+
+// Closes the menus open over `fenetre`, which becomes the active window again.
+bool FermerMenus(QWidget *fenetre)
+{
+    while (QWidget *popup = QApplication::activePopupWidget())
+        popup->close();
+    fenetre->activateWindow();
+    return QTest::qWaitForWindowActive(fenetre);
+}
+
+QColor Pixel(QWidget *w, QPoint p) { return w->grab(QRect(p, QSize(1, 1))).toImage().pixelColor(0, 0); }
 } // namespace
 
 class TestCadre : public QObject {
@@ -69,6 +97,11 @@ private slots:
     void fenetreEtBarreEtat();
     void actions();
     void operationsEtGardes();
+    void clicsDroits();
+    void bordureRedimensionnable();
+    void lettresAcces();
+    void policesEtBarreOutils();
+    void centrage();
 };
 
 void TestCadre::glissements()
@@ -384,6 +417,166 @@ void TestCadre::operationsEtGardes()
     // Asked from the main loop, it deals at once.
     fenetre.LancerNouvellePartie();
     QCOMPARE(fenetre.donnes, 2);
+}
+
+void TestCadre::clicsDroits()
+{
+    TJeuEssai fenetre(TJeu::BlocusQuatorze);
+    fenetre.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
+    TCarte *carte = fenetre.Talon()->Cartes()[3];
+    carte->move(100, 100);
+    carte->show();
+
+    // The table, the menu bar, the toolbar beside its buttons, the status
+    // bar: a right click there does nothing at all.
+    for (const QPoint point : {QPoint(400, 400), QPoint(300, 10), QPoint(780, 37), QPoint(400, 540)}) {
+        Cliquer(&fenetre, point, Qt::RightButton);
+        QCoreApplication::processEvents();
+        QVERIFY2(Popups().isEmpty(), qPrintable(QStringLiteral("popup at %1,%2").arg(point.x()).arg(point.y())));
+    }
+    QVERIFY(fenetre.Outils()->isVisible());
+    QVERIFY(fenetre.clics.isEmpty());
+    // On a card it is a click like any other, and the next one is not lost.
+    Cliquer(&fenetre, QPoint(130, 140), Qt::RightButton);
+    QCoreApplication::processEvents();
+    QVERIFY(Popups().isEmpty());
+    Cliquer(&fenetre, QPoint(130, 140));
+    QCOMPARE(fenetre.clics, (QList<TCarte *>{carte, carte}));
+}
+
+void TestCadre::bordureRedimensionnable()
+{
+    for (TJeu jeu : {TJeu::BlocusQuatorze, TJeu::Casino, TJeu::Melange, TJeu::MultiplesSept, TJeu::PetitsPaquets}) {
+        TJeuEssai fenetre(jeu);
+        const TDonneesJeu &d = DonneesJeu(jeu);
+        fenetre.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
+        QCOMPARE(fenetre.size(), d.client);
+        QCOMPARE(fenetre.minimumSize(), d.client);
+        QVERIFY(fenetre.maximumWidth() > 2000 && fenetre.maximumHeight() > 2000);
+        QVERIFY(!(fenetre.windowFlags() & (Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMaximizeButtonHint)));
+        TCarte *carte = fenetre.Talon()->Cartes()[0];
+        carte->move(700, 440);
+        carte->show();
+
+        // Larger: the table grows, every bar spans it, the status bar stays
+        // at the bottom, the cards keep their places.
+        fenetre.resize(1000, 760);
+        QTRY_COMPARE(fenetre.BarreEtat()->geometry(),
+                     QRect(0, 760 - d.hauteurBarreEtat, 1000, d.hauteurBarreEtat));
+        QCOMPARE(fenetre.menuBar()->geometry(), QRect(0, 0, 1000, 24));
+        QCOMPARE(fenetre.Outils()->geometry(), QRect(0, 24, 1000, 26));
+        QCOMPARE(carte->pos(), QPoint(700, 440));
+        QCOMPARE(fenetre.Talon()->PositionTalon(), d.positionTalon);
+        QCOMPARE(Pixel(&fenetre, QPoint(900, 700)), QColor(0, 255, 255));
+        QCOMPARE(Pixel(&fenetre, QPoint(735, 488)), Pixel(carte, QPoint(35, 48)));
+        // Smaller than designed: no.
+        fenetre.resize(500, 300);
+        QTRY_COMPARE(fenetre.size(), d.client);
+        QCOMPARE(fenetre.BarreEtat()->geometry().bottom(), d.client.height() - 1);
+    }
+}
+
+void TestCadre::lettresAcces()
+{
+    TJeuEssai blocus(TJeu::BlocusQuatorze), casino(TJeu::Casino);
+    for (TJeuEssai *fenetre : {&blocus, &casino}) {
+        fenetre->show();
+        fenetre->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fenetre));
+        // The menu bar's letters open their menus, though the toolbar
+        // shows "&A propos ..." and "Ch&oix couleur tapis".
+        QTest::keyClick(fenetre, Qt::Key_A, Qt::AltModifier);
+        QTRY_COMPARE(QApplication::activePopupWidget(), fenetre->Menu(1));
+        QVERIFY(FermerMenus(fenetre));
+        QTest::keyClick(fenetre, Qt::Key_O, Qt::AltModifier);
+        QTRY_COMPARE(QApplication::activePopupWidget(), fenetre->Menu(2));
+        QVERIFY(FermerMenus(fenetre));
+        QTest::keyClick(fenetre, Qt::Key_J, Qt::AltModifier);
+        QTRY_COMPARE(QApplication::activePopupWidget(), fenetre->Menu(0));
+        QVERIFY(FermerMenus(fenetre));
+        // The toolbar keeps the letters no menu takes, and shows them all.
+        QTest::keyClick(fenetre, Qt::Key_N, Qt::AltModifier);
+        QTRY_COMPARE(fenetre->donnes, 1); // the button shows itself pressed first
+        auto *bouton = qobject_cast<QToolButton *>(fenetre->Outils()->widgetForAction(fenetre->AideAPropos));
+        QCOMPARE(bouton->text(), QStringLiteral("&A propos ..."));
+        fenetre->hide();
+    }
+}
+
+void TestCadre::policesEtBarreOutils()
+{
+    // Made without the program's start-up, every window shows its whole
+    // toolbar: no button is pushed into an overflow menu.
+    const TJeu jeux[] = {TJeu::BlocusQuatorze, TJeu::Casino, TJeu::Melange, TJeu::MultiplesSept, TJeu::PetitsPaquets};
+    std::vector<std::unique_ptr<TJeuEssai>> fenetres;
+    for (TJeu jeu : jeux) {
+        TJeuEssai &fenetre = *fenetres.emplace_back(std::make_unique<TJeuEssai>(jeu));
+        fenetre.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
+        QToolBar *outils = fenetre.Outils();
+        auto *debord = outils->findChild<QWidget *>(QStringLiteral("qt_toolbar_ext_button"));
+        QVERIFY2(!debord || !debord->isVisible(), fenetre.Donnees().caption);
+        const QList<QAction *> actions = outils->actions();
+        QCOMPARE(actions.size(), fenetre.Donnees().choixDos ? 7 : 6);
+        for (QAction *action : actions) {
+            QWidget *bouton = outils->widgetForAction(action);
+            QVERIFY2(bouton->isVisible(), qPrintable(action->objectName()));
+            QVERIFY(bouton->geometry().right() < outils->width());
+        }
+    }
+    // They have the faces they were laid out for, and the drop-down menus
+    // have the menu bar's.
+    for (const auto &fenetre : fenetres) {
+        const QFontInfo barre(fenetre->menuBar()->font());
+        QCOMPARE(barre.family(), QFontInfo(QFont(QStringLiteral("Liberation Sans"))).family());
+        QCOMPARE(barre.pixelSize(), 11);
+        for (int i = 0; i < 3; ++i) {
+            QMenu *menu = fenetre->Menu(i);
+            menu->ensurePolished();
+            QCOMPARE(QFontInfo(menu->font()).family(), barre.family());
+            QCOMPARE(QFontInfo(menu->font()).pixelSize(), 11);
+        }
+        const QFontInfo etat(fenetre->BarreEtat()->findChild<QLabel *>()->font());
+        QCOMPARE(etat.family(), QFontInfo(QFont(QStringLiteral("Liberation Serif"))).family());
+    }
+}
+
+void TestCadre::centrage()
+{
+    // The frame, title bar included, is centred; a frame larger than the
+    // screen keeps its top-left corner, and so the title and menu bars, on it.
+    const QRect ecran(0, 0, 1280, 1024);
+    QCOMPARE(PositionCentree({794, 578}, ecran), QPoint(243, 223));
+    QCOMPARE(PositionCentree({794, 578}, QRect(100, 30, 1280, 994)), QPoint(343, 238));
+    QCOMPARE(PositionCentree({1586, 1128}, ecran), QPoint(0, 0));
+    QCOMPARE(PositionCentree({1000, 1128}, QRect(0, 24, 1280, 1000)), QPoint(140, 24));
+    QCOMPARE(PositionCentree({1586, 500}, ecran), QPoint(0, 262));
+
+    // On screen: the frame as the window system draws it is what is centred.
+    const QRect bureau = QGuiApplication::primaryScreen()->availableGeometry();
+    TJeuEssai fenetre(TJeu::BlocusQuatorze);
+    fenetre.AfficherPourJouer();
+    QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
+    QTRY_COMPARE(fenetre.frameGeometry().topLeft(), PositionCentree(fenetre.frameGeometry().size(), bureau));
+    QVERIFY(fenetre.frameGeometry() != fenetre.geometry()); // the frame counted
+    // Shown again, it stays where it was.
+    fenetre.move(fenetre.pos() + QPoint(7, 5));
+    const QPoint deplacee = fenetre.pos();
+    fenetre.hide();
+    fenetre.AfficherPourJouer();
+    QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
+    QCOMPARE(fenetre.pos(), deplacee);
+
+    // Larger than the screen: the title bar and the menu bar on it.
+    TJeuEssai grande(TJeu::Casino);
+    grande.resize(bureau.size() + QSize(300, 200));
+    grande.AfficherPourJouer();
+    QVERIFY(QTest::qWaitForWindowExposed(&grande));
+    QTRY_COMPARE(grande.frameGeometry().topLeft(), bureau.topLeft());
+    QVERIFY(bureau.contains(grande.mapToGlobal(grande.menuBar()->geometry().topLeft())));
+    QTRY_VERIFY(grande.donnes >= 1);
 }
 
 QTEST_MAIN(TestCadre)

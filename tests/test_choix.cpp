@@ -4,9 +4,12 @@
 #include "U_Jpeg.h"
 #include "U_Ludoval.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QFrame>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -52,6 +55,9 @@ private slots:
     void apercus();
     void choixDosCartes();
     void aPropos();
+    void clavier();
+    void cadreRedimensionnable();
+    void icone();
 };
 
 void TestChoix::demarrage()
@@ -263,6 +269,104 @@ void TestChoix::aPropos()
     QVERIFY(!boite.isVisible());
     QVERIFY(casino.isVisible());
     QCOMPARE(plateforme.sons.size(), 0);
+}
+
+void TestChoix::clavier()
+{
+    // The chooser opens with the focus on the game list; Tab goes to OK,
+    // then "Règles", then back to the list.
+    TfrmChoixReussite &choix = Choix();
+    choix.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&choix));
+    QCOMPARE(QApplication::focusWidget(), choix.panListeReussites);
+    const QWidget *ordre[] = {choix.btnOk, choix.btnRegles, choix.panListeReussites};
+    for (const QWidget *suivant : ordre) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), suivant);
+    }
+    // Space on the list does nothing; Enter opens the selected game.
+    QTest::keyClick(choix.panListeReussites, Qt::Key_Space);
+    QVERIFY(plateforme.aides.isEmpty());
+    QVERIFY(choix.isVisible());
+    QTest::keyClick(choix.panListeReussites, Qt::Key_Return);
+    QVERIFY(!choix.isVisible());
+    QVERIFY(ludoval->frmBlocusQuatorze.isVisible());
+
+    // Back in the chooser: Enter on a button presses that button, Enter
+    // from the keypad anywhere else presses OK.
+    ludoval->frmBlocusQuatorze.JeuChoisirReussite->trigger();
+    QVERIFY(QTest::qWaitForWindowExposed(&choix));
+    choix.btnRegles->setFocus();
+    QTest::keyClick(choix.btnRegles, Qt::Key_Return);
+    QCOMPARE(plateforme.journal.last(), QStringLiteral("aide ludoval.html "));
+    QVERIFY(choix.isVisible());
+    Cliquer(&choix, PointLabel(choix.lblCasino));
+    choix.btnOk->setFocus();
+    QTest::keyClick(choix.btnOk, Qt::Key_Return);
+    QVERIFY(ludoval->frmCasino.isVisible());
+    ludoval->frmCasino.JeuChoisirReussite->trigger();
+    QVERIFY(QTest::qWaitForWindowExposed(&choix));
+    QTest::keyClick(choix.lblCommentaires, Qt::Key_Enter, Qt::KeypadModifier);
+    QVERIFY(ludoval->frmCasino.isVisible());
+}
+
+void TestChoix::cadreRedimensionnable()
+{
+    // A sizeable frame: never smaller than designed, and larger keeps every
+    // component where it was, in white.
+    TfrmChoixReussite &choix = Choix();
+    QCOMPARE(choix.size(), QSize(792, 470));
+    QCOMPARE(choix.minimumSize(), QSize(792, 470));
+    QVERIFY(!(choix.windowFlags() & (Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMaximizeButtonHint)));
+    QList<QRect> places;
+    const QList<QWidget *> composants = choix.findChildren<QWidget *>();
+    for (QWidget *w : composants)
+        places << w->geometry();
+    choix.resize(1100, 700);
+    QTRY_COMPARE(choix.size(), QSize(1100, 700));
+    for (qsizetype i = 0; i < composants.size(); ++i)
+        QCOMPARE(composants[i]->geometry(), places[i]);
+    QCOMPARE(choix.grab(QRect(1000, 600, 1, 1)).toImage().pixelColor(0, 0), QColor(Qt::white));
+    choix.resize(400, 300);
+    QTRY_COMPARE(choix.size(), QSize(792, 470));
+
+    // Centred with its frame, title bar included.
+    const QRect bureau = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect cadre = choix.frameGeometry();
+    QCOMPARE(cadre.topLeft(), PositionCentree(cadre.size(), bureau));
+
+    // A right click anywhere in it opens no menu.
+    for (const QPoint point : {QPoint(600, 300), QPoint(100, 100), QPoint(450, 440), QPoint(100, 350)}) {
+        Cliquer(&choix, point, Qt::RightButton);
+        QCOMPARE(QApplication::activePopupWidget(), nullptr);
+    }
+    QCOMPARE(choix.ReussiteChoisie, 1);
+}
+
+void TestChoix::icone()
+{
+    // The program's icon: heart and spade above, club and diamond below.
+    for (int taille : {16, 32, 48, 64, 128}) {
+        const QImage image(QStringLiteral(":/icones/ludoval-%1.png").arg(taille));
+        QCOMPARE(image.width(), taille);
+        // Red or black, counted over each quarter.
+        auto rouge = [&](int qx, int qy) {
+            int rouges = 0, noirs = 0;
+            for (int y = qy * taille / 2; y < (qy + 1) * taille / 2; ++y)
+                for (int x = qx * taille / 2; x < (qx + 1) * taille / 2; ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    if (c.alpha() < 200)
+                        continue;
+                    rouges += c.red() > 150 && c.green() < 80;
+                    noirs += c.red() < 60 && c.green() < 60 && c.blue() < 60;
+                }
+            return rouges > noirs;
+        };
+        QVERIFY(rouge(0, 0));  // heart
+        QVERIFY(!rouge(1, 0)); // spade
+        QVERIFY(!rouge(0, 1)); // club
+        QVERIFY(rouge(1, 1));  // diamond
+    }
 }
 
 QTEST_MAIN(TestChoix)

@@ -376,18 +376,18 @@ QImage drawProgramIcon16()
     const std::vector<const char *> rows = {
         ".oooooooooooooo.",
         "occcccccccccccco",
-        "occckccccrrcrrco",
-        "occkkkcccrrrrrco",
-        "ockkkkkccrrrrrco",
-        "ockkkkkcccrrrcco",
-        "ockckckccccrccco",
-        "occkkkccccccccco",
-        "occcccccccgkgcco",
-        "occcrccccckkkcco",
-        "occrrrccckgkgkco",
+        "ocrrcrrcccckccco",
+        "ocrrrrrccckkkcco",
         "ocrrrrrcckkkkkco",
-        "occrrrcccgckcgco",
-        "occcrccccckkkcco",
+        "occrrrccckkkkkco",
+        "occcrcccckckckco",
+        "occccccccckkkcco",
+        "occgkgccccccccco",
+        "occkkkcccccrccco",
+        "ockgkgkcccrrrcco",
+        "ockkkkkccrrrrrco",
+        "ocgckcgcccrrrcco",
+        "occkkkcccccrccco",
         "occcccccccccccco",
         ".oooooooooooooo.",
     };
@@ -436,15 +436,15 @@ QImage drawProgramIcon(int size)
     p.setBrush(Qt::NoBrush);
     p.drawPath(body);
 
-    // Suits two by two: spade and heart above, diamond and club below.
+    // Suits two by two: heart and spade above, club and diamond below.
     const double half = size / 2.0;
     const double offset = 58.0 * s;
     const double height = 88.0 * s;
     p.setPen(Qt::NoPen);
-    p.fillPath(placed(spadePath(), QPointF(half - offset, half - offset), height), kCardBlack);
-    p.fillPath(placed(heartPath(), QPointF(half + offset, half - offset + 2.0 * s), height), kCardRed);
-    p.fillPath(placed(diamondPath(), QPointF(half - offset, half + offset), height), kCardRed);
-    p.fillPath(placed(clubPath(), QPointF(half + offset, half + offset), height), kCardBlack);
+    p.fillPath(placed(heartPath(), QPointF(half - offset, half - offset + 2.0 * s), height), kCardRed);
+    p.fillPath(placed(spadePath(), QPointF(half + offset, half - offset), height), kCardBlack);
+    p.fillPath(placed(clubPath(), QPointF(half - offset, half + offset), height), kCardBlack);
+    p.fillPath(placed(diamondPath(), QPointF(half + offset, half + offset), height), kCardRed);
     return img;
 }
 
