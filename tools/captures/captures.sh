@@ -50,7 +50,7 @@ jouer() {
     xdotool mousemove 0 0
     sleep 0.5
     capturer "$jeu" "$fichier"
-    xdotool key --window "$jeu" alt+j c # Jeu, Choisir une réussite
+    cliquer "$jeu" 180 37 # the toolbar's "Choisir une réussite"
     sleep 0.5
 }
 
