@@ -10,6 +10,7 @@ paquets=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libjpeg-dev
 
 # The end-to-end test looks at the screen and plays under a window manager.
 paquets+=(x11-utils imagemagick openbox)
+
 installer_paquets() {
     local manquants=()
     for p in "${paquets[@]}"; do
