@@ -25,6 +25,7 @@ cat "$travail/contenu"
 id=$(sed -n 's/^LUDOVAL_ID:STRING=//p' "$construction/CMakeCache.txt")
 attendus=(
     /usr/bin/ludoval
+    /usr/libexec/ludoval/ludoval-aide
     /usr/share/ludoval/CarteDistrib.wav
     /usr/share/ludoval/CarteSelectionnee.wav
     /usr/share/ludoval/Gagne.wav
