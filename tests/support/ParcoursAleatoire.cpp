@@ -91,8 +91,20 @@ void PasAuHasard(TPlateformeTest &plateforme, TfrmJeu *fenetre, QRandomGenerator
 namespace {
 const QPoint dansLeCoin(30, 30); // inside a card, clear of the cards over it
 
-QPoint Point(const TfrmBlocusQuatorze &, QRandomGenerator &hasard)
+// Half of the clicks go to a bottom card that makes fourteen with another
+// (with the card chosen, when there is one), so that games go deep.
+QPoint Point(const TfrmBlocusQuatorze &fenetre, QRandomGenerator &hasard)
 {
+    if (hasard.bounded(2)) {
+        const auto &cartes = fenetre.Talon()->Cartes();
+        auto libre = [&](int p) { return fenetre.Disponible[p] && cartes[p]->Visible(); };
+        const quint8 premiere = fenetre.Carte1;
+        for (int a = 0; a < 52; ++a)
+            for (int b = 0; b < 52; ++b)
+                if (a != b && libre(a) && libre(b) && cartes[a]->Valeur() + cartes[b]->Valeur() == 14
+                    && (premiere == TfrmBlocusQuatorze::Aucune || a == premiere))
+                    return TfrmBlocusQuatorze::PositionPlace(premiere == TfrmBlocusQuatorze::Aucune ? a : b) + dansLeCoin;
+    }
     return TfrmBlocusQuatorze::PositionPlace(int(hasard.bounded(52))) + dansLeCoin;
 }
 
