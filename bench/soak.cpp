@@ -100,15 +100,15 @@ public:
         plateforme.Effacer(); // the records would only grow
         plateforme.graine = hasard.generate(); // the next shuffle's seed
         plateforme.reponses = {true, true, true, true}; // a won game deals again
-        if (TfrmJeu *jeu = JeuAffiche()) {
-            ++pasParFenetre[1 + int(jeu->Jeu())];
+        TfrmJeu *jeu = JeuAffiche();
+        ++pasParFenetre[jeu ? 1 + int(jeu->Jeu()) : 0];
+        if (jeu)
             PasSurJeu(jeu);
-            victoires[int(jeu->Jeu())] += plateforme.questions.size();
-        } else {
-            ++pasParFenetre[0];
+        else
             PasSurChoix();
-        }
         plateforme.Avancer(3000); // every input injected arrives
+        if (jeu)
+            victoires[int(jeu->Jeu())] += plateforme.questions.size();
         return Verifier(pas);
     }
 
