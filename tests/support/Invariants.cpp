@@ -25,7 +25,7 @@ template <class T> QString Texte(const T &valeur)
         if (!carte)
             return QStringLiteral("no card");
         static const char *const couleurs[] = {"trèfle", "carreau", "cœur", "pique"};
-        return QStringLiteral("the %1 de %2").arg(carte->Valeur()).arg(QString::fromUtf8(couleurs[int(carte->Couleur())]));
+        return QStringLiteral("%1 de %2").arg(carte->Valeur()).arg(QString::fromUtf8(couleurs[int(carte->Couleur())]));
     } else {
         QString texte;
         QDebug(&texte).noquote().nospace() << valeur;
