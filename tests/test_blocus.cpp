@@ -1,4 +1,6 @@
 // Le blocus des quatorze, played through clicks on the real window.
+#include "Donnes.h"
+#include "Invariants.h"
 #include "ParcoursAleatoire.h"
 #include "PlateformeTest.h"
 #include "U_BlocusQuatorze.h"
@@ -12,16 +14,12 @@ const QString basDeColonne = QStringLiteral("Sélectionnez une carte de bas de c
 const QString deuxieme = QStringLiteral("Sélectionnez une deuxième carte");
 const QString sommeIncorrecte = QStringLiteral("Somme incorrecte.");
 
-// The ranks that a deal from `graine` lays at places 0 to 51.
-std::array<int, 52> Donne(TPlateformeTest &plateforme, quint32 graine)
+// The ranks that a deal lays at places 0 to 51.
+std::array<int, 52> Donne(const TMelange &melange)
 {
-    QWidget brouillon;
-    TTalon talon(&brouillon, {});
-    plateforme.graine = graine;
-    talon.Melanger();
     std::array<int, 52> rangs{};
     for (int i = 0; i < 52; ++i)
-        rangs[i] = talon.Cartes()[i]->Valeur();
+        rangs[i] = melange[i].rang;
     return rangs;
 }
 
@@ -91,22 +89,13 @@ class TestBlocus : public QObject {
     TPlateformeTest plateforme;
     std::unique_ptr<TfrmBlocusQuatorze> fenetre;
 
-    // The first seed from `depuis` whose deal satisfies `condition`.
-    quint32 Graine(const std::function<bool(const std::array<int, 52> &)> &condition, quint32 depuis = 1)
-    {
-        for (quint32 g = depuis;; ++g)
-            if (condition(Donne(plateforme, g)))
-                return g;
-    }
+    const TGraines<std::array<int, 52>> graines{plateforme, Donne};
 
     // Shows the window and lets it deal from `graine`.
     void Jouer(quint32 graine)
     {
-        plateforme.graine = graine;
-        fenetre->AfficherPourJouer();
-        plateforme.TraiterEvenements(); // the deal runs from the main loop
+        JouerDepuis(plateforme, *fenetre, graine);
         QCOMPARE(fenetre->CartesRestantes, 52);
-        plateforme.Effacer();
     }
 
     void Clic(int place, Qt::MouseButton bouton = Qt::LeftButton) { Cliquer(fenetre.get(), PointVisible(place), bouton); }
@@ -117,47 +106,12 @@ class TestBlocus : public QObject {
                                  [](const auto &s) { return s.nom == QStringLiteral("CarteSelectionnee.wav"); }));
     }
 
-    // What must hold whenever no operation is under way.
-    void VerifierEtat()
-    {
-        int surTable = 0;
-        QSet<TCarte *> vues;
-        for (int i = 0; i < 52; ++i) {
-            TCarte *c = Carte(i);
-            vues.insert(c);
-            QCOMPARE(c->Tag(), i);
-            if (c->Visible()) {
-                ++surTable;
-                QCOMPARE(c->pos(), TfrmBlocusQuatorze::PositionPlace(i));
-                QVERIFY(c->FaceVisible());
-            }
-        }
-        QCOMPARE(vues.size(), 52);
-        QCOMPARE(int(fenetre->CartesRestantes), surTable);
-        const quint8 choix[] = {fenetre->Carte1, fenetre->Carte2};
-        int choisies = 0;
-        for (quint8 c : choix) {
-            if (c == TfrmBlocusQuatorze::Aucune)
-                continue;
-            QVERIFY(c < 52);
-            QVERIFY(Carte(c)->Visible());
-            QVERIFY(fenetre->Disponible[c]);
-            QVERIFY(Carte(c)->Selectionnee());
-            ++choisies;
-        }
-        QCOMPARE(int(fenetre->NbSelection), choisies);
-        for (int i = 0; i < 52; ++i)
-            if (Carte(i)->Visible() && Carte(i)->Selectionnee())
-                QVERIFY(i == fenetre->Carte1 || i == fenetre->Carte2);
-        QVERIFY(!fenetre->ClicsBloques());
-    }
+    void VerifierEtat() { VERIFIER_INVARIANTS(*fenetre); }
 
 private slots:
     void init()
     {
-        plateforme.Effacer();
-        plateforme.reponses.clear();
-        plateforme.dureesSons.clear();
+        plateforme.Reinitialiser();
         fenetre = std::make_unique<TfrmBlocusQuatorze>();
     }
     void cleanup() { fenetre.reset(); }
@@ -220,7 +174,7 @@ void TestBlocus::paireAcceptee()
 {
     // A king and an ace at the bottom of two four-card columns.
     int roi = -1, as = -1;
-    const quint32 g = Graine([&](const auto &r) {
+    const quint32 g = graines.Premiere([&](const auto &r) {
         roi = Place(r, 13, 40, 48);
         as = Place(r, 1, 40, 48);
         return roi >= 0 && as >= 0;
@@ -259,7 +213,7 @@ void TestBlocus::deuxSeptEtColonneDeCinq()
 {
     // Two sevens at the bottom, one of them ending a five-card column.
     int a = -1, b = -1;
-    const quint32 g = Graine([&](const auto &r) {
+    const quint32 g = graines.Premiere([&](const auto &r) {
         a = Place(r, 7, 48, 52);
         b = Place(r, 7, 40, 48);
         return a >= 0 && b >= 0;
@@ -278,7 +232,7 @@ void TestBlocus::deuxSeptEtColonneDeCinq()
 void TestBlocus::paireRefusee()
 {
     int roi = -1, dame = -1;
-    const quint32 g = Graine([&](const auto &r) {
+    const quint32 g = graines.Premiere([&](const auto &r) {
         roi = Place(r, 13);
         dame = Place(r, 12);
         return roi >= 0 && dame >= 0;
@@ -335,7 +289,7 @@ void TestBlocus::premierChoixRetire()
 void TestBlocus::partieGagnee()
 {
     std::optional<QList<std::pair<int, int>>> coups;
-    const quint32 g = Graine([&](const auto &r) { return bool(coups = Resoudre(r)); });
+    const quint32 g = graines.Premiere([&](const auto &r) { return bool(coups = Resoudre(r)); });
     QCOMPARE(coups->size(), 26);
 
     for (bool rejouer : {true, false}) {
@@ -383,7 +337,7 @@ void TestBlocus::entreesPendantLesPauses()
 {
     // A king and an ace in four-card columns, and a queen elsewhere below.
     int roi = -1, as = -1, dame = -1;
-    const quint32 g = Graine([&](const auto &r) {
+    const quint32 g = graines.Premiere([&](const auto &r) {
         roi = Place(r, 13, 40, 48);
         as = Place(r, 1, 40, 48);
         dame = Place(r, 12);
@@ -438,7 +392,7 @@ void TestBlocus::entreesPendantLesPauses()
 void TestBlocus::nouvelleDonnePendantUneOperation()
 {
     int roi = -1, dame = -1;
-    const quint32 g = Graine([&](const auto &r) {
+    const quint32 g = graines.Premiere([&](const auto &r) {
         roi = Place(r, 13);
         dame = Place(r, 12);
         return roi >= 0 && dame >= 0;
@@ -540,7 +494,6 @@ void TestBlocus::aleatoire()
     Jouer(11);
     fenetre->show();
     TParcoursAleatoire parcours;
-    parcours.point = [](QRandomGenerator &hasard) { return PointVisible(int(hasard.bounded(52))); };
     parcours.verifier = [this] { VerifierEtat(); };
     ParcourirAuHasard(plateforme, fenetre.get(), parcours);
 }

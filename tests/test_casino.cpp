@@ -1,4 +1,6 @@
 // Casino, played through clicks on the real window.
+#include "Donnes.h"
+#include "Invariants.h"
 #include "ParcoursAleatoire.h"
 #include "PlateformeTest.h"
 #include "U_Casino.h"
@@ -14,31 +16,13 @@ const QString pasMemeValeur = QStringLiteral("Ces deux cartes ne sont pas de la 
 const QString neSeTouchentPas = QStringLiteral("Ces deux cartes ne se touchent pas.");
 const QPoint positionTalon(540, 265);
 
-// Where a shuffle from `graine` sends each index of the deck: after it,
-// Cartes()[j] is the card that was at index Permutation[j].
-std::array<int, 52> Permutation(TPlateformeTest &plateforme, quint32 graine)
+// The ranks in the order the deal draws them from a fresh deck: draws 0 to
+// 24 go to places 0 to 24, the rest are the stock, draw 25 on top.
+std::array<int, 52> Tirage(const TMelange &melange)
 {
-    QWidget brouillon;
-    TTalon talon(&brouillon, {});
-    plateforme.graine = graine;
-    talon.Melanger();
-    std::array<int, 52> origine{};
-    for (int j = 0; j < 52; ++j) {
-        const TCarte *c = talon.Cartes()[j];
-        origine[j] = (c->Valeur() - 1) * 4 + int(c->Couleur()); // a fresh deck's order
-    }
-    return origine;
-}
-
-// The ranks in the order the deal draws them from a fresh deck shuffled
-// with `graine`: draws 0 to 24 go to places 0 to 24, the rest are the stock,
-// draw 25 on top.
-std::array<int, 52> Tirage(TPlateformeTest &plateforme, quint32 graine)
-{
-    const std::array<int, 52> origine = Permutation(plateforme, graine);
     std::array<int, 52> rangs{};
     for (int i = 0; i < 52; ++i)
-        rangs[i] = origine[51 - i] / 4 + 1;
+        rangs[i] = melange[51 - i].rang;
     return rangs;
 }
 
@@ -90,31 +74,23 @@ class TestCasino : public QObject {
     TPlateformeTest plateforme;
     std::unique_ptr<TfrmCasino> fenetre;
 
-    // The first seed from `depuis` whose draws satisfy `condition`.
-    quint32 Graine(const std::function<bool(const std::array<int, 52> &)> &condition, quint32 depuis = 1)
-    {
-        for (quint32 g = depuis;; ++g)
-            if (condition(Tirage(plateforme, g)))
-                return g;
-    }
+    const TGraines<std::array<int, 52>> graines{plateforme, Tirage};
+
     // A seed whose deal has ranks `ra` and `rb` at places a and b.
     quint32 GraineAvec(int a, int ra, int b, int rb)
     {
-        return Graine([&](const auto &r) { return r[a] == ra && r[b] == rb; });
+        return graines.Premiere([&](const auto &r) { return r[a] == ra && r[b] == rb; });
     }
     quint32 GraineAvecPaire(int a, int b)
     {
-        return Graine([&](const auto &r) { return r[a] == r[b]; });
+        return graines.Premiere([&](const auto &r) { return r[a] == r[b]; });
     }
 
     // Shows the window and lets it deal from `graine`.
     void Jouer(quint32 graine)
     {
-        plateforme.graine = graine;
-        fenetre->AfficherPourJouer();
-        plateforme.TraiterEvenements(); // the deal runs from the main loop
+        JouerDepuis(plateforme, *fenetre, graine);
         QCOMPARE(fenetre->NbCartesTapis, 25);
-        plateforme.Effacer();
     }
 
     void Clic(int place, Qt::MouseButton bouton = Qt::LeftButton) { Cliquer(fenetre.get(), PointCarte(place), bouton); }
@@ -165,57 +141,7 @@ class TestCasino : public QObject {
         }
     }
 
-    // What must hold whenever no operation is under way.
-    void VerifierEtat()
-    {
-        const auto &cartes = fenetre->Talon()->Cartes();
-        const int sommet = fenetre->Talon()->Sommet();
-        const int n = fenetre->NbCartesTapis;
-        QVERIFY(n <= 25);
-        QCOMPARE(QSet<TCarte *>(cartes.begin(), cartes.end()).size(), 52);
-        // Each card is in exactly one place: the stock (indices 0 to Sommet),
-        // the grid, or gone (drawn and no longer on the grid).
-        const QSet<TCarte *> tirees(cartes.begin() + sommet + 1, cartes.end());
-        QSet<TCarte *> grille;
-        for (int p = 0; p < n; ++p) {
-            TCarte *c = fenetre->Tapis[p];
-            QVERIFY(tirees.contains(c));
-            QVERIFY(!grille.contains(c));
-            grille.insert(c);
-            QVERIFY(c->Visible());
-            QVERIFY(c->FaceVisible());
-            QCOMPARE(c->Tag(), p);
-            QCOMPARE(c->pos(), TfrmCasino::PositionPlace(p));
-        }
-        std::array<int, 14> parties{};
-        for (TCarte *c : tirees)
-            if (!grille.contains(c)) {
-                QVERIFY(!c->Visible());
-                ++parties[c->Valeur()];
-            }
-        for (int rang = 1; rang <= 13; ++rang)
-            QCOMPARE(parties[rang] % 2, 0); // gone in pairs of one rank
-        // Only the stock's top card shows, face down.
-        for (int i = 0; i <= sommet; ++i) {
-            QCOMPARE(cartes[i]->Visible(), i == sommet);
-            QVERIFY(!cartes[i]->FaceVisible());
-            QCOMPARE(cartes[i]->pos(), positionTalon);
-        }
-        if (n < 25)
-            QCOMPARE(sommet, -1); // the grid shortens only once the stock is out
-
-        // Between clicks: nothing chosen, or one card of the grid, marked alone.
-        QVERIFY(fenetre->NbSelection <= 1);
-        QCOMPARE(fenetre->Carte2, TfrmCasino::Aucune);
-        if (fenetre->NbSelection == 1)
-            QVERIFY(fenetre->Carte1 < n);
-        else
-            QCOMPARE(fenetre->Carte1, TfrmCasino::Aucune);
-        for (TCarte *c : cartes)
-            QCOMPARE(c->Selectionnee(), fenetre->NbSelection == 1 && c == fenetre->Tapis[fenetre->Carte1]);
-        QCOMPARE(fenetre->BarreEtat()->Texte(), choisir);
-        QVERIFY(!fenetre->ClicsBloques());
-    }
+    void VerifierEtat() { VERIFIER_INVARIANTS(*fenetre); }
 
     // Two cards chosen in turn and refused with `message`: three beeps at
     // once, the message and both marks for a second, then an empty choice on
@@ -265,10 +191,7 @@ class TestCasino : public QObject {
 private slots:
     void init()
     {
-        plateforme.Effacer();
-        plateforme.reponses.clear();
-        plateforme.dureesSons.clear();
-        plateforme.aChaqueTraitement = nullptr;
+        plateforme.Reinitialiser();
         fenetre = std::make_unique<TfrmCasino>();
     }
     void cleanup() { fenetre.reset(); }
@@ -497,7 +420,7 @@ void TestCasino::premierChoixRetire()
 void TestCasino::finDuTalonEtPartieGagnee()
 {
     std::optional<QList<std::pair<int, int>>> coups;
-    const quint32 g = Graine([&](const auto &r) { return bool(coups = Resoudre(r)); });
+    const quint32 g = graines.Premiere([&](const auto &r) { return bool(coups = Resoudre(r)); });
     QCOMPARE(coups->size(), 26);
 
     for (bool rejouer : {true, false}) {
@@ -663,11 +586,11 @@ void TestCasino::nouvelleDonnePendantUneOperation()
 
     // A new deal during a refusal's pause: no mark survives it, not even on a
     // card that the new deal leaves in the stock.
-    const std::array<int, 52> origine = Permutation(plateforme, g + 1);
+    const TMelange melange = Melanger(plateforme, g + 1);
     int choisie = -1; // a place whose card goes to the stock next time
     for (int j = 0; j <= 26 && choisie < 0; ++j)
-        if (origine[j] >= 27)
-            choisie = 51 - origine[j];
+        if (melange[j].origine >= 27)
+            choisie = 51 - melange[j].origine;
     QVERIFY(choisie >= 0);
     fenetre = std::make_unique<TfrmCasino>();
     Jouer(g);
@@ -689,26 +612,10 @@ void TestCasino::nouvelleDonnePendantUneOperation()
 void TestCasino::aleatoire()
 {
     // Random clicks and commands, many of them in the middle of deals,
-    // pauses and slides. Half of the clicks go where a pair can be made, so
-    // that removals, close-ups and refills come often.
+    // pauses and slides; half of the clicks go where a pair can be made.
     Jouer(11);
     fenetre->show();
     TParcoursAleatoire parcours;
-    parcours.point = [this](QRandomGenerator &hasard) {
-        const int n = fenetre->NbCartesTapis;
-        const int tirage = int(hasard.bounded(10));
-        if (tirage == 0 || n == 0)
-            return pointTalon;
-        if (tirage < 5) {
-            // The partner of the card chosen, or a card that has one.
-            for (int a = 0; a < n; ++a)
-                for (int b = 0; b < n; ++b)
-                    if (a != b && SeTouchent(a, b) && fenetre->Tapis[a]->Valeur() == fenetre->Tapis[b]->Valeur()
-                        && (fenetre->NbSelection == 0 || a == fenetre->Carte1))
-                        return PointCarte(fenetre->NbSelection == 0 ? a : b);
-        }
-        return PointCarte(int(hasard.bounded(quint32(n))));
-    };
     parcours.verifier = [this] {
         VerifierEtat();
         plateforme.reponses = {true}; // a cleared table deals again

@@ -1,4 +1,6 @@
 // Le mélange, played through clicks on the real window.
+#include "Donnes.h"
+#include "Invariants.h"
 #include "ParcoursAleatoire.h"
 #include "PlateformeTest.h"
 #include "U_Melange.h"
@@ -15,24 +17,20 @@ const QString seconde = QStringLiteral("Choisissez une seconde carte.");
 const QString bloquee = QStringLiteral("Plus aucun coup possible.");
 const QPoint positionTalon(360, 400);
 
-// The ranks that a deal from `graine` lays at places 0 to 7, and those of the
-// stock in the order it is drawn.
+// The ranks that a deal lays at places 0 to 7, and those of the stock in the
+// order it is drawn.
 struct TDonne {
     std::array<int, 8> places{};
     std::array<int, 44> talon{};
 };
 
-TDonne Donne(TPlateformeTest &plateforme, quint32 graine)
+TDonne Donne(const TMelange &melange)
 {
-    QWidget brouillon;
-    TTalon talon(&brouillon, {});
-    plateforme.graine = graine;
-    talon.Melanger();
     TDonne donne;
     for (int p = 0; p < 8; ++p)
-        donne.places[p] = talon.Cartes()[51 - p]->Valeur();
+        donne.places[p] = melange[51 - p].rang;
     for (int k = 0; k < 44; ++k)
-        donne.talon[k] = talon.Cartes()[43 - k]->Valeur();
+        donne.talon[k] = melange[43 - k].rang;
     return donne;
 }
 
@@ -103,13 +101,7 @@ class TestMelange : public QObject {
     TPlateformeTest plateforme;
     std::unique_ptr<TfrmMelange> fenetre;
 
-    // The first seed from `depuis` whose deal satisfies `condition`.
-    quint32 Graine(const std::function<bool(const TDonne &)> &condition, quint32 depuis = 1)
-    {
-        for (quint32 g = depuis;; ++g)
-            if (condition(Donne(plateforme, g)))
-                return g;
-    }
+    const TGraines<TDonne> graines{plateforme, Donne};
 
     // A deal with a king and an ace, a pair that is refused, and two other
     // cards that follow each other.
@@ -117,7 +109,7 @@ class TestMelange : public QObject {
     TRoiAsEtPaire RoiAsEtPaire()
     {
         TRoiAsEtPaire t{};
-        t.graine = Graine([&](const TDonne &d) {
+        t.graine = graines.Premiere([&](const TDonne &d) {
             t.roi = Place(d.places, 13);
             t.as = Place(d.places, 1);
             t.a = t.b = -1;
@@ -134,11 +126,8 @@ class TestMelange : public QObject {
     void Jouer(quint32 graine)
     {
         fenetre = std::make_unique<TfrmMelange>();
-        plateforme.graine = graine;
-        fenetre->AfficherPourJouer();
-        plateforme.TraiterEvenements(); // the deal runs from the main loop
+        JouerDepuis(plateforme, *fenetre, graine);
         QCOMPARE(fenetre->CartesRestantes, 44);
-        plateforme.Effacer();
     }
 
     void Clic(int place, Qt::MouseButton bouton = Qt::LeftButton) { Cliquer(fenetre.get(), Milieu(place), bouton); }
@@ -159,61 +148,10 @@ class TestMelange : public QObject {
         return int(std::count_if(cartes.begin(), cartes.end(), [](TCarte *c) { return c->Selectionnee(); }));
     }
 
-    // What must hold whenever no operation is under way.
-    void VerifierEtat()
-    {
-        const auto &cartes = fenetre->Talon()->Cartes();
-        const int sommet = fenetre->Talon()->Sommet();
-        QCOMPARE(int(fenetre->CartesRestantes), sommet + 1);
-        // The stock: face down at its place, only its top card showing.
-        for (int i = 0; i <= sommet; ++i) {
-            QCOMPARE(cartes[i]->pos(), positionTalon);
-            QVERIFY(!cartes[i]->FaceVisible());
-            QCOMPARE(cartes[i]->Visible(), i == sommet);
-        }
-        // The eight tops: distinct cards of the table, face up, on top of
-        // their place, which they name.
-        QSet<TCarte *> dessus;
-        for (int p = 0; p < 8; ++p) {
-            TCarte *haut = fenetre->Tapis[p];
-            dessus.insert(haut);
-            QVERIFY(int(std::find(cartes.begin(), cartes.end(), haut) - cartes.begin()) > sommet);
-            QCOMPARE(haut->Tag(), p);
-            QCOMPARE(haut->pos(), TfrmMelange::PositionPlace(p));
-            QVERIFY(haut->Visible() && haut->FaceVisible());
-            QCOMPARE(fenetre->childAt(Milieu(p)), haut);
-        }
-        QCOMPARE(dessus.size(), 8);
-        // Every other card lies face up in one pile, under its top.
-        const QObjectList enfants = fenetre->children();
-        for (int i = sommet + 1; i < 52; ++i) {
-            TCarte *c = cartes[i];
-            QVERIFY(c->Visible() && c->FaceVisible());
-            int place = -1;
-            for (int p = 0; p < 8; ++p)
-                if (c->pos() == TfrmMelange::PositionPlace(p))
-                    place = p;
-            QVERIFY(place >= 0);
-            QVERIFY(c == fenetre->Tapis[place] || enfants.indexOf(c) < enfants.indexOf(fenetre->Tapis[place]));
-        }
-        // The choice: at most a first card, the only card marked.
-        const quint8 c1 = fenetre->Carte1;
-        QVERIFY(c1 == TfrmMelange::Aucune || c1 < 8);
-        QCOMPARE(int(fenetre->NbSelection), c1 == TfrmMelange::Aucune ? 0 : 1);
-        for (TCarte *c : cartes)
-            QCOMPARE(c->Selectionnee(), c1 != TfrmMelange::Aucune && c == fenetre->Tapis[c1]);
-        QCOMPARE(Texte(), c1 != TfrmMelange::Aucune ? seconde : PairePossible(Rangs()) ? premiere : bloquee);
-        QVERIFY(!fenetre->ClicsBloques());
-    }
+    void VerifierEtat() { VERIFIER_INVARIANTS(*fenetre); }
 
 private slots:
-    void init()
-    {
-        plateforme.Effacer();
-        plateforme.reponses.clear();
-        plateforme.dureesSons.clear();
-        plateforme.aChaqueTraitement = nullptr;
-    }
+    void init() { plateforme.Reinitialiser(); }
     void cleanup() { fenetre.reset(); }
 
     void ouverture();
@@ -229,8 +167,8 @@ private slots:
 
 void TestMelange::ouverture()
 {
-    const quint32 g = Graine([](const TDonne &d) { return PairePossible(d.places); });
-    const TDonne donne = Donne(plateforme, g);
+    const quint32 g = graines.Premiere([](const TDonne &d) { return PairePossible(d.places); });
+    const TDonne donne = graines.Donne(g);
     fenetre = std::make_unique<TfrmMelange>();
     plateforme.graine = g;
     fenetre->AfficherPourJouer();
@@ -274,7 +212,7 @@ void TestMelange::sixEtSept()
 {
     // A six and a seven, the seven lying after the six; a pair left after.
     int six = -1, sept = -1;
-    const quint32 g = Graine([&](const TDonne &d) {
+    const quint32 g = graines.Premiere([&](const TDonne &d) {
         six = Place(d.places, 6);
         sept = Place(d.places, 7);
         if (six < 0 || sept < six)
@@ -355,12 +293,12 @@ void TestMelange::pairesRefusees()
 {
     // A king and an ace do not follow each other; neither do two nines.
     int roi = -1, as = -1, neuf1 = -1, neuf2 = -1;
-    const quint32 gRoi = Graine([&](const TDonne &d) {
+    const quint32 gRoi = graines.Premiere([&](const TDonne &d) {
         roi = Place(d.places, 13);
         as = Place(d.places, 1);
         return roi >= 0 && as >= 0;
     });
-    const quint32 gNeufs = Graine([&](const TDonne &d) {
+    const quint32 gNeufs = graines.Premiere([&](const TDonne &d) {
         neuf1 = Place(d.places, 9);
         neuf2 = Place(d.places, 9, neuf1);
         return neuf1 >= 0 && neuf2 >= 0;
@@ -396,7 +334,7 @@ void TestMelange::pairesRefusees()
 
 void TestMelange::premierChoixRetireEtTalon()
 {
-    const quint32 g = Graine([](const TDonne &d) { return PairePossible(d.places); });
+    const quint32 g = graines.Premiere([](const TDonne &d) { return PairePossible(d.places); });
     Jouer(g);
 
     // The stock's card, before any choice: nothing at all.
@@ -435,7 +373,7 @@ void TestMelange::premierChoixRetireEtTalon()
 void TestMelange::partieGagnee()
 {
     std::optional<QList<std::pair<int, int>>> coups;
-    const quint32 g = Graine([&](const TDonne &d) { return bool(coups = Resoudre(d)); });
+    const quint32 g = graines.Premiere([&](const TDonne &d) { return bool(coups = Resoudre(d)); });
     QCOMPARE(coups->size(), 22);
 
     for (bool rejouer : {true, false}) {
@@ -499,7 +437,7 @@ void TestMelange::partieGagnee()
 void TestMelange::plusAucunCoup()
 {
     // A blocked deal with a king and an ace, which do not make a pair.
-    const quint32 bloque = Graine([](const TDonne &d) {
+    const quint32 bloque = graines.Premiere([](const TDonne &d) {
         return !PairePossible(d.places) && Place(d.places, 13) >= 0 && Place(d.places, 1) >= 0;
     });
     Jouer(bloque);
@@ -518,7 +456,7 @@ void TestMelange::plusAucunCoup()
     QCOMPARE(SonsDeSelection(), 3);
     VerifierEtat();
     // A new deal with a move clears it.
-    plateforme.graine = Graine([](const TDonne &d) { return PairePossible(d.places); }, bloque + 1);
+    plateforme.graine = graines.Premiere([](const TDonne &d) { return PairePossible(d.places); }, bloque + 1);
     fenetre->JeuNouvellePartie->trigger();
     QVERIFY(PairePossible(Rangs()));
     QCOMPARE(Texte(), premiere);
@@ -529,7 +467,7 @@ void TestMelange::plusAucunCoup()
     struct TCas { int a, b; bool bloquee; };
     for (const bool bloqueApres : {true, false}) {
         TCas cas{};
-        const quint32 g = Graine([&](const TDonne &d) {
+        const quint32 g = graines.Premiere([&](const TDonne &d) {
             for (int a = 0; a < 8; ++a)
                 for (int b = a + 1; b < 8; ++b) {
                     if (!Suivent(d.places[a], d.places[b]))
@@ -716,24 +654,6 @@ void TestMelange::aleatoire()
     Jouer(11);
     fenetre->show();
     TParcoursAleatoire parcours;
-    parcours.point = [this](QRandomGenerator &hasard) {
-        const int tirage = int(hasard.bounded(8));
-        QPoint coin = positionTalon;
-        if (tirage > 0 && tirage < 4) {
-            coin = TfrmMelange::PositionPlace(int(hasard.bounded(8)));
-        } else if (tirage >= 4) {
-            // A place that follows the first choice, or that has a follower.
-            const std::array<int, 8> rangs = Rangs();
-            QList<int> utiles;
-            for (int p = 0; p < 8; ++p)
-                for (int q = 0; q < 8; ++q)
-                    if (Suivent(rangs[p], rangs[q]) && (fenetre->Carte1 == TfrmMelange::Aucune || q == fenetre->Carte1))
-                        utiles << p;
-            coin = TfrmMelange::PositionPlace(utiles.isEmpty() ? int(hasard.bounded(8))
-                                                               : utiles[int(hasard.bounded(utiles.size()))]);
-        }
-        return coin + QPoint(int(hasard.bounded(TCarte::Largeur)), int(hasard.bounded(TCarte::Hauteur)));
-    };
     int piles = 0, marquees = 0;
     parcours.verifier = [&] {
         VerifierEtat();

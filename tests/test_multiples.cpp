@@ -1,4 +1,6 @@
 // Multiples de sept, played through clicks on the real window.
+#include "Donnes.h"
+#include "Invariants.h"
 #include "ParcoursAleatoire.h"
 #include "PlateformeTest.h"
 #include "U_Multiples7.h"
@@ -20,17 +22,13 @@ const QString selection = QStringLiteral("son CarteSelectionnee.wav");
 constexpr QPoint talon(200, 300);
 constexpr QPoint milieu(35, 48); // a point well inside a card
 
-// The values that a deal from `graine` brings to the table, in the order it
-// brings them: the four cards of the row, then one draw after another.
-TOrdre Ordre(TPlateformeTest &plateforme, quint32 graine)
+// The values that a deal brings to the table, in the order it brings them:
+// the four cards of the row, then one draw after another.
+TOrdre Ordre(const TMelange &melange)
 {
-    QWidget brouillon;
-    TTalon talon(&brouillon, {});
-    plateforme.graine = graine;
-    talon.Melanger();
     TOrdre valeurs{};
     for (int j = 0; j < 52; ++j)
-        valeurs[j] = talon.Cartes()[51 - j]->Valeur();
+        valeurs[j] = melange[51 - j].rang;
     return valeurs;
 }
 
@@ -48,22 +46,13 @@ class TestMultiples : public QObject {
     TPlateformeTest plateforme;
     std::unique_ptr<TfrmMultiplesSept> fenetre;
 
-    // The first seed from `depuis` whose deal satisfies `condition`.
-    quint32 Graine(const std::function<bool(const TOrdre &)> &condition, quint32 depuis = 1)
-    {
-        for (quint32 g = depuis;; ++g)
-            if (condition(Ordre(plateforme, g)))
-                return g;
-    }
+    const TGraines<TOrdre> graines{plateforme, Ordre};
 
     // Shows the window and lets it deal from `graine`.
     void Jouer(quint32 graine)
     {
-        plateforme.graine = graine;
-        fenetre->AfficherPourJouer();
-        plateforme.TraiterEvenements(); // the deal runs from the main loop
+        JouerDepuis(plateforme, *fenetre, graine);
         QCOMPARE(fenetre->NbCartesTapis, 4);
-        plateforme.Effacer();
     }
 
     void Clic(int place, Qt::MouseButton bouton = Qt::LeftButton)
@@ -130,58 +119,12 @@ class TestMultiples : public QObject {
         return instants;
     }
 
-    // What must hold whenever no operation is under way: every card is in
-    // the row, in the stock or gone, exactly once; the row lies at its
-    // places; marks are on row cards only and never add up to a non-zero
-    // multiple of seven; what is left in play adds up to a multiple of seven.
-    void VerifierEtat()
-    {
-        const auto &cartes = fenetre->Talon()->Cartes();
-        const int sommet = fenetre->Talon()->Sommet();
-        const int n = fenetre->NbCartesTapis;
-        QVERIFY(n <= TfrmMultiplesSept::NbPlaces);
-        QSet<TCarte *> rangee;
-        int marquee = 0;
-        for (int k = 0; k < n; ++k) {
-            TCarte *c = Carte(k);
-            const int i = int(std::find(cartes.begin(), cartes.end(), c) - cartes.begin());
-            QVERIFY2(i > sommet && i < 52, "a row card that is not drawn from the deck");
-            QVERIFY(!rangee.contains(c));
-            rangee.insert(c);
-            QVERIFY(c->Visible());
-            QVERIFY(c->FaceVisible());
-            QCOMPARE(c->pos(), TfrmMultiplesSept::PositionPlace(k));
-            if (c->Selectionnee())
-                marquee += c->Valeur();
-        }
-        QVERIFY(marquee == 0 || marquee % 7 != 0);
-        int enJeu = 0;
-        for (int i = 0; i < 52; ++i) {
-            TCarte *c = cartes[i];
-            if (i <= sommet) { // the stock: only its top shows
-                QCOMPARE(c->pos(), talon);
-                QVERIFY(!c->FaceVisible());
-                QCOMPARE(c->Visible(), i == sommet);
-                QVERIFY(!c->Selectionnee());
-                enJeu += c->Valeur();
-            } else if (rangee.contains(c)) {
-                enJeu += c->Valeur();
-            } else { // gone
-                QVERIFY(!c->Visible());
-                QVERIFY(!c->Selectionnee());
-            }
-        }
-        QCOMPARE(enJeu % 7, 0);
-        QVERIFY(!fenetre->ClicsBloques());
-    }
+    void VerifierEtat() { VERIFIER_INVARIANTS(*fenetre); }
 
 private slots:
     void init()
     {
-        plateforme.Effacer();
-        plateforme.reponses.clear();
-        plateforme.dureesSons.clear();
-        plateforme.aChaqueTraitement = nullptr;
+        plateforme.Reinitialiser();
         fenetre = std::make_unique<TfrmMultiplesSept>();
     }
     void cleanup() { fenetre.reset(); }
@@ -249,7 +192,7 @@ void TestMultiples::groupesQuiPartent()
 
     // A lone seven at place 1 of four: it leaves at once, the two cards to
     // its right close up one after the other, then a second's pause.
-    quint32 g = Graine([](const TOrdre &o) { return o[1] == 7 && o[0] != 7 && o[2] != 7 && o[3] != 7; });
+    quint32 g = graines.Premiere([](const TOrdre &o) { return o[1] == 7 && o[0] != 7 && o[2] != 7 && o[3] != 7; });
     Jouer(g);
     TCarte *sept = Carte(1), *c2 = Carte(2), *c3 = Carte(3);
     const quint32 t0 = plateforme.maintenant;
@@ -275,7 +218,7 @@ void TestMultiples::groupesQuiPartent()
     // 3 then 4, and 6 then 8 (14): the first mark alone changes nothing.
     for (const auto &[a, b] : {std::pair{3, 4}, std::pair{6, 8}}) {
         fenetre = std::make_unique<TfrmMultiplesSept>();
-        g = Graine([&](const TOrdre &o) { return Parmi(o, 4, {a, b}) && !Parmi(o, 4, {7}); });
+        g = graines.Premiere([&](const TOrdre &o) { return Parmi(o, 4, {a, b}) && !Parmi(o, 4, {7}); });
         Jouer(g);
         QList<int> restes = Rangee();
         restes.removeOne(a);
@@ -295,7 +238,7 @@ void TestMultiples::groupesQuiPartent()
 void TestMultiples::marquesRetirees()
 {
     // 3, 5 and 2 marked (10); unmarking the 3 leaves 5 + 2 = 7: those two go.
-    const quint32 g = Graine([](const TOrdre &o) { return Parmi(o, 7, {3, 5, 2}); });
+    const quint32 g = graines.Premiere([](const TOrdre &o) { return Parmi(o, 7, {3, 5, 2}); });
     Jouer(g);
     Tirer(7);
     TCarte *trois = Carte(Place(3));
@@ -317,7 +260,7 @@ void TestMultiples::marquesRetirees()
     // Unmarking the only marked card: the empty sum passes, nothing leaves,
     // and the closing text stands at once, without a pause.
     fenetre = std::make_unique<TfrmMultiplesSept>();
-    const quint32 h = Graine([](const TOrdre &o) { return o[0] == 5; });
+    const quint32 h = graines.Premiere([](const TOrdre &o) { return o[0] == 5; });
     Jouer(h);
     Clic(0);
     QVERIFY(Carte(0)->Selectionnee());
@@ -336,7 +279,7 @@ void TestMultiples::tirages()
 {
     // A draw while a 3 is marked: the 4 drawn lands unmarked, so the check
     // after the draw sees only the 3, and no text changes.
-    const quint32 g = Graine([](const TOrdre &o) { return o[0] == 3 && o[4] == 4 && !Parmi(o, 4, {4}); });
+    const quint32 g = graines.Premiere([](const TOrdre &o) { return o[0] == 3 && o[4] == 4 && !Parmi(o, 4, {4}); });
     Jouer(g);
     Clic(0);
     TCarte *tiree = fenetre->Talon()->Cartes()[47];
@@ -377,7 +320,7 @@ void TestMultiples::tirages()
 
     // After a removal the first free place lies further left.
     fenetre = std::make_unique<TfrmMultiplesSept>();
-    const quint32 h = Graine([](const TOrdre &o) { return o[2] == 7 && !Parmi(o, 5, {7, 7}); });
+    const quint32 h = graines.Premiere([](const TOrdre &o) { return o[2] == 7 && !Parmi(o, 5, {7, 7}); });
     Jouer(h);
     Clic(2);
     QCOMPARE(fenetre->NbCartesTapis, 3);
@@ -391,7 +334,7 @@ void TestMultiples::tirages()
 void TestMultiples::retraitsEtFermetures()
 {
     // The card in the last place leaves: nothing moves, then the pause.
-    quint32 g = Graine([](const TOrdre &o) { return o[3] == 7 && !Parmi(o, 3, {7}); });
+    quint32 g = graines.Premiere([](const TOrdre &o) { return o[3] == 7 && !Parmi(o, 3, {7}); });
     Jouer(g);
     quint32 t0 = plateforme.maintenant;
     Clic(3);
@@ -403,7 +346,7 @@ void TestMultiples::retraitsEtFermetures()
     // Place 0 of five: the four others close up one after the other, each
     // leaving only once the one before has arrived.
     fenetre = std::make_unique<TfrmMultiplesSept>();
-    g = Graine([](const TOrdre &o) { return o[0] == 7 && !Parmi(o, 5, {7, 7}); });
+    g = graines.Premiere([](const TOrdre &o) { return o[0] == 7 && !Parmi(o, 5, {7, 7}); });
     Jouer(g);
     Tirer(5);
     const std::array<TCarte *, 4> suivantes = {Carte(1), Carte(2), Carte(3), Carte(4)};
@@ -433,7 +376,7 @@ void TestMultiples::retraitsEtFermetures()
     // Two marked cards leave as two steps, left to right, each with its own
     // close-up and its own second.
     fenetre = std::make_unique<TfrmMultiplesSept>();
-    g = Graine([](const TOrdre &o) { return o[0] == 3 && o[2] == 4 && !Parmi(o, 4, {7}); });
+    g = graines.Premiere([](const TOrdre &o) { return o[0] == 3 && o[2] == 4 && !Parmi(o, 4, {7}); });
     Jouer(g);
     TCarte *trois = Carte(0), *quatre = Carte(2);
     Clic(0);
@@ -492,7 +435,7 @@ void TestMultiples::rangeePleine()
 
 void TestMultiples::nouvellePartieEnCours()
 {
-    const quint32 g = Graine([](const TOrdre &o) { return o[0] == 5 && o[1] == 6; });
+    const quint32 g = graines.Premiere([](const TOrdre &o) { return o[0] == 5 && o[1] == 6; });
     Jouer(g);
     Tirer(6);
     Clic(0);
@@ -579,7 +522,7 @@ void TestMultiples::partieEntiere()
 void TestMultiples::entreesPendantLesOperations()
 {
     // During the deal: clicks on the stock and on cards already laid are ignored.
-    const quint32 g = Graine([](const TOrdre &o) { return o[0] == 7 && !Parmi(o, 5, {7, 7}); });
+    const quint32 g = graines.Premiere([](const TOrdre &o) { return o[0] == 7 && !Parmi(o, 5, {7, 7}); });
     plateforme.graine = g;
     fenetre->AfficherPourJouer();
     quint32 t0 = plateforme.maintenant;
@@ -634,7 +577,7 @@ void TestMultiples::nouvelleDonnePendantUneOperation()
 {
     // Three marked cards that leave in three steps; a new deal in the first
     // pause: the removal stops there, and the new table is whole.
-    const quint32 g = Graine([](const TOrdre &o) { return o[0] == 1 && o[1] == 2 && o[2] == 4 && o[3] != 7; });
+    const quint32 g = graines.Premiere([](const TOrdre &o) { return o[0] == 1 && o[1] == 2 && o[2] == 4 && o[3] != 7; });
     auto marquerGroupe = [&] {
         Jouer(g);
         Clic(0);
@@ -722,14 +665,6 @@ void TestMultiples::aleatoire()
     // commands; the state is checked after every step.
     Jouer(11);
     TParcoursAleatoire parcours;
-    parcours.point = [](QRandomGenerator &hasard) {
-        const quint32 tirage = hasard.bounded(100);
-        if (tirage < 50)
-            return TfrmMultiplesSept::PositionPlace(int(hasard.bounded(11))) + milieu;
-        if (tirage < 85)
-            return talon + milieu;
-        return QPoint(int(hasard.bounded(891)), 50 + int(hasard.bounded(491)));
-    };
     parcours.verifier = [this] { VerifierEtat(); };
     ParcourirAuHasard(plateforme, fenetre.get(), parcours);
 }

@@ -1,4 +1,6 @@
 // Les petits paquets, played through clicks on the real window.
+#include "Donnes.h"
+#include "Invariants.h"
 #include "ParcoursAleatoire.h"
 #include "PlateformeTest.h"
 #include "U_PetitsPaquets.h"
@@ -22,16 +24,12 @@ using TDonne = std::array<std::array<int, 4>, nbPaquets>;
 // stock is drawn from Cartes()[51] down.
 int IndiceDonne(int paquet, int niveau) { return 51 - (13 * niveau + paquet); }
 
-TDonne Donne(TPlateformeTest &plateforme, quint32 graine)
+TDonne Donne(const TMelange &melange)
 {
-    QWidget brouillon;
-    TTalon talon(&brouillon, {});
-    plateforme.graine = graine;
-    talon.Melanger();
     TDonne rangs{};
     for (int p = 0; p < nbPaquets; ++p)
         for (int l = 0; l < 4; ++l)
-            rangs[p][l] = talon.Cartes()[IndiceDonne(p, l)]->Valeur();
+            rangs[p][l] = melange[IndiceDonne(p, l)].rang;
     return rangs;
 }
 
@@ -91,22 +89,13 @@ class TestPaquets : public QObject {
     TPlateformeTest plateforme;
     std::unique_ptr<TfrmPetitsPaquets> fenetre;
 
-    // The first seed from `depuis` whose deal satisfies `condition`.
-    quint32 Graine(const std::function<bool(const TDonne &)> &condition, quint32 depuis = 1)
-    {
-        for (quint32 g = depuis;; ++g)
-            if (condition(Donne(plateforme, g)))
-                return g;
-    }
+    const TGraines<TDonne> graines{plateforme, Donne};
 
     // Shows the window and lets it deal from `graine`.
     void Jouer(quint32 graine)
     {
-        plateforme.graine = graine;
-        fenetre->AfficherPourJouer();
-        plateforme.TraiterEvenements(); // the deal runs from the main loop
+        JouerDepuis(plateforme, *fenetre, graine);
         QCOMPARE(fenetre->CartesRestantes, 52);
-        plateforme.Effacer();
     }
 
     void Clic(int paquet, Qt::MouseButton bouton = Qt::LeftButton) { Cliquer(fenetre.get(), Centre(paquet), bouton); }
@@ -115,67 +104,12 @@ class TestPaquets : public QObject {
     // The card that the player sees at a packet's place, if any.
     TCarte *Visible(int paquet) const { return qobject_cast<TCarte *>(fenetre->childAt(Centre(paquet))); }
 
-    // What must hold whenever no judgement and no deal is under way.
-    void VerifierEtat()
-    {
-        QHash<TCarte *, int> places;
-        for (const auto &paquet : fenetre->Paquets)
-            for (TCarte *c : paquet)
-                ++places[c];
-        for (TCarte *c : fenetre->Talon()->Cartes())
-            QCOMPARE(places.value(c), 1);
-        QCOMPARE(places.size(), 52);
-
-        int surTable = 0;
-        for (int p = 0; p < nbPaquets; ++p) {
-            const int sommet = fenetre->SommetPaquet[p];
-            QVERIFY(sommet <= 3);
-            if (Vide(p)) {
-                QCOMPARE(sommet, 0);
-                for (int l = 0; l < 4; ++l)
-                    QVERIFY(!Carte(p, l)->Visible());
-                QCOMPARE(Visible(p), nullptr);
-                continue;
-            }
-            for (int l = 0; l < 4; ++l) {
-                TCarte *c = Carte(p, l);
-                QCOMPARE(c->Visible(), l <= sommet);
-                if (l > sommet)
-                    continue;
-                ++surTable;
-                QCOMPARE(c->Tag(), p);
-                QCOMPARE(c->pos(), TfrmPetitsPaquets::PositionPaquet(p));
-                QCOMPARE(c->FaceVisible(), l == sommet); // only the top shows its face
-            }
-            QCOMPARE(Visible(p), Carte(p, sommet));
-        }
-        QCOMPARE(int(fenetre->CartesRestantes), surTable);
-
-        QSet<TCarte *> choisies;
-        for (quint8 p : {fenetre->Paquet1, fenetre->Paquet2}) {
-            if (p == TfrmPetitsPaquets::Aucune)
-                continue;
-            QVERIFY(p < nbPaquets);
-            QVERIFY(!Vide(p));
-            choisies.insert(fenetre->Sommet(p));
-        }
-        QCOMPARE(int(fenetre->NbSelection), choisies.size());
-        for (TCarte *c : fenetre->Talon()->Cartes())
-            if (c->Visible())
-                QCOMPARE(c->Selectionnee(), choisies.contains(c));
-        if (!plateforme.FinDemandee()) { // not once a won game has ended the program
-            QVERIFY(!fenetre->Occupe);
-            QVERIFY(!fenetre->ClicsBloques());
-        }
-    }
+    void VerifierEtat() { VERIFIER_INVARIANTS(*fenetre); }
 
 private slots:
     void init()
     {
-        plateforme.Effacer();
-        plateforme.reponses.clear();
-        plateforme.dureesSons.clear();
-        plateforme.aChaqueTraitement = nullptr;
+        plateforme.Reinitialiser();
         fenetre = std::make_unique<TfrmPetitsPaquets>();
     }
     void cleanup() { fenetre.reset(); }
@@ -277,7 +211,7 @@ void TestPaquets::choisirEtRetirer()
 void TestPaquets::paireAcceptee()
 {
     int a = -1, b = -1;
-    Jouer(Graine([&](const TDonne &r) { return DeuxDessus(r, true, a, b); }));
+    Jouer(graines.Premiere([&](const TDonne &r) { return DeuxDessus(r, true, a, b); }));
     plateforme.dureesSons[QStringLiteral("CarteSelectionnee.wav")] = 80;
     TCarte *dessusA = Carte(a, 3), *dessusB = Carte(b, 3);
     QCOMPARE(dessusA->Valeur(), dessusB->Valeur());
@@ -323,7 +257,7 @@ void TestPaquets::paireAcceptee()
 void TestPaquets::paireRefusee()
 {
     int a = -1, b = -1;
-    Jouer(Graine([&](const TDonne &r) { return DeuxDessus(r, false, a, b); }));
+    Jouer(graines.Premiere([&](const TDonne &r) { return DeuxDessus(r, false, a, b); }));
     plateforme.dureesSons[QStringLiteral("CarteSelectionnee.wav")] = 80;
     Clic(b);
     const quint32 t0 = plateforme.maintenant;
@@ -351,7 +285,7 @@ void TestPaquets::paireRefusee()
 void TestPaquets::paquetVide()
 {
     std::optional<QList<std::pair<int, int>>> coups;
-    Jouer(Graine([&](const TDonne &r) { return bool(coups = Resoudre(r)); }));
+    Jouer(graines.Premiere([&](const TDonne &r) { return bool(coups = Resoudre(r)); }));
     int vide = -1;
     for (const auto &[a, b] : *coups) {
         Clic(a);
@@ -388,7 +322,7 @@ void TestPaquets::clicsPendantJugementEtDonne()
 {
     // Two equal tops a and b, and a third top c of another rank.
     int a = -1, b = -1, c = -1;
-    Jouer(Graine([&](const TDonne &r) {
+    Jouer(graines.Premiere([&](const TDonne &r) {
         if (!DeuxDessus(r, true, a, b))
             return false;
         for (c = 0; c < nbPaquets; ++c)
@@ -457,7 +391,7 @@ void TestPaquets::clicsPendantJugementEtDonne()
 void TestPaquets::nouvelleDonnePendantUnJugement()
 {
     int a = -1, b = -1, c = -1, d = -1;
-    const quint32 g = Graine([&](const TDonne &r) { return DeuxDessus(r, true, a, b) && DeuxDessus(r, false, c, d); });
+    const quint32 g = graines.Premiere([&](const TDonne &r) { return DeuxDessus(r, true, a, b) && DeuxDessus(r, false, c, d); });
 
     // "Nouvelle Partie" in the first pause of a pair, in its second, and
     // while a mismatch is shown: the judgement stops at once, touches the
@@ -508,7 +442,7 @@ void TestPaquets::nouvelleDonnePendantUnJugement()
 void TestPaquets::partieGagnee()
 {
     std::optional<QList<std::pair<int, int>>> coups;
-    const quint32 g = Graine([&](const TDonne &r) { return bool(coups = Resoudre(r)); });
+    const quint32 g = graines.Premiere([&](const TDonne &r) { return bool(coups = Resoudre(r)); });
     QCOMPARE(coups->size(), 26);
 
     for (bool rejouer : {true, false}) {
@@ -565,23 +499,7 @@ void TestPaquets::aleatoire()
     // choice open, half the clicks go to a top of the same rank when there
     // is one, so that games go deep enough for packets to empty.
     Jouer(11);
-    auto partenaire = [this](int p) {
-        for (int q = 0; q < nbPaquets; ++q)
-            if (q != p && !Vide(q) && fenetre->Sommet(q)->Valeur() == fenetre->Sommet(p)->Valeur())
-                return q;
-        return -1;
-    };
     TParcoursAleatoire parcours;
-    parcours.point = [&](QRandomGenerator &hasard) {
-        const QPoint dansLaCarte(hasard.bounded(71), hasard.bounded(96));
-        int p = int(hasard.bounded(nbPaquets));
-        const quint8 premier = fenetre->Paquet1;
-        if (hasard.bounded(2) == 0 && premier != TfrmPetitsPaquets::Aucune && partenaire(premier) >= 0)
-            p = partenaire(premier);
-        else if (hasard.bounded(10) == 0)
-            return QPoint(590, 400) + dansLaCarte; // where the stock was
-        return TfrmPetitsPaquets::PositionPaquet(p) + dansLaCarte;
-    };
     parcours.verifier = [this] { VerifierEtat(); };
     ParcourirAuHasard(plateforme, fenetre.get(), parcours);
 }

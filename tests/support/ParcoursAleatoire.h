@@ -11,10 +11,12 @@
 
 class TfrmJeu;
 
+using TPointAuHasard = std::function<QPoint(QRandomGenerator &)>;
+
 struct TParcoursAleatoire {
-    // A client point of the window to click, drawn at random: on a card, or
-    // anywhere the game wants tried.
-    std::function<QPoint(QRandomGenerator &)> point;
+    // A client point of the window to click, drawn at random; the game's own
+    // PointAuHasard when empty.
+    TPointAuHasard point;
     // Checks the game's state whenever no operation is under way; fails the
     // current test on a broken invariant.
     std::function<void()> verifier;
@@ -22,6 +24,15 @@ struct TParcoursAleatoire {
     quint32 graine = 20261208;
 };
 
-// Runs the steps on a window already dealt and shown. Stops at the first
-// failure and says at which step.
+// Runs the steps on a window already dealt and shown, with stand-ins for the
+// chooser and the card-back chooser. Stops at the first failure and says at
+// which step.
 void ParcourirAuHasard(TPlateformeTest &plateforme, TfrmJeu *fenetre, const TParcoursAleatoire &parcours);
+
+// One step of such a walk on a window on screen, then the time for every
+// input it injected to arrive. The window may have left for the chooser.
+void PasAuHasard(TPlateformeTest &plateforme, TfrmJeu *fenetre, QRandomGenerator &hasard, const TPointAuHasard &point);
+
+// A point of a game window worth clicking: mostly a card, often one that
+// makes a move with the card chosen, now and then the stock or the table.
+QPoint PointAuHasard(TfrmJeu *fenetre, QRandomGenerator &hasard);

@@ -102,6 +102,15 @@ void TPlateformeTest::Effacer()
     traitements = 0;
 }
 
+void TPlateformeTest::Reinitialiser()
+{
+    Effacer();
+    reponses.clear();
+    couleurs.clear();
+    dureesSons.clear();
+    aChaqueTraitement = nullptr;
+}
+
 void Cliquer(QWidget *fenetre, QPoint point, Qt::MouseButton bouton)
 {
     QTest::mouseClick(fenetre->windowHandle(), bouton, {}, point);

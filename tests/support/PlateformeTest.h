@@ -49,6 +49,7 @@ public:
     int traitements = 0; // calls of TraiterEvenements
     QStringList journal; // every recorded call, in order: "son CarteDistrib.wav", "bip", ...
     void Effacer();      // forgets everything recorded
+    void Reinitialiser(); // and everything scripted too
 
     // ---- the platform ----
     quint32 CompteurTicks() override { return maintenant; }
