@@ -400,6 +400,13 @@ void TfrmJeu::AnimerCarte(TCarte *carte, int x, int y)
     Plateforme().JouerSon(QStringLiteral("CarteDistrib.wav"), TModeSon::Asynchrone);
 }
 
+void TfrmJeu::RamasserCartes()
+{
+    talon->Melanger(); // the shuffle keeps marks
+    for (TCarte *carte : talon->Cartes())
+        carte->SetSelectionnee(false);
+}
+
 bool TfrmJeu::PoserCarte(TCarte *carte, QPoint position, int place)
 {
     const quint32 donne = numeroDonne;

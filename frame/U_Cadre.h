@@ -90,6 +90,9 @@ public:
     // The win question: Yes deals again here, No ends the program.
     void PartieGagnee();
 
+    // Gathers the deck into a shuffled stock with every mark cleared, so that
+    // no card chosen in the game before shows an inverted back on the stock.
+    void RamasserCartes();
     // A card taken from the stock slides face down to `position`, then lies
     // face up on top of the table, unmarked, with `place` in its Tag. False
     // when a new deal has overtaken the slide: the table is no longer ours.

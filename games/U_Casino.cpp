@@ -24,11 +24,7 @@ QPoint TfrmCasino::PositionPlace(int place)
 void TfrmCasino::Distribuer()
 {
     const TOperation donne(this, TOperation::Bloques);
-    Talon()->Melanger();
-    // The shuffle keeps marks: clear them all, so that no card chosen in the
-    // game before shows an inverted back when it rises from the stock.
-    for (TCarte *carte : Talon()->Cartes())
-        carte->SetSelectionnee(false);
+    RamasserCartes();
     // Place by place in reading order, each card sliding face down from the
     // stock; the places in use grow with the cards that have landed.
     NbCartesTapis = 0;

@@ -45,10 +45,7 @@ void TfrmMelange::AnnoncerChoixVide()
 void TfrmMelange::Distribuer()
 {
     const TOperation donne(this, TOperation::Bloques);
-    Talon()->Melanger();
-    // Marks left from the game before would show on the stock's back.
-    for (TCarte *carte : Talon()->Cartes())
-        carte->SetSelectionnee(false);
+    RamasserCartes();
     // Places 0 to 3 form the upper row, 4 to 7 the lower one.
     for (int place = 0; place < NbPlaces; ++place) {
         TCarte *carte = nullptr;

@@ -23,11 +23,8 @@ void TfrmMultiplesSept::CreerTalon()
 void TfrmMultiplesSept::Distribuer()
 {
     const TOperation donne(this, TOperation::Bloques);
-    Talon()->Melanger();
+    RamasserCartes();
     NbCartesTapis = 0;
-    // Marks left from the game before would show on the stock's backs.
-    for (TCarte *carte : Talon()->Cartes())
-        carte->SetSelectionnee(false);
     for (quint8 k = 0; k < 4; ++k) {
         TCarte *carte = nullptr;
         Talon()->TirerCarte(carte);
