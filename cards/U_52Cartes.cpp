@@ -93,7 +93,10 @@ void TCarte::paintEvent(QPaintEvent *)
     // density of the surface it lands on (a high-density window, or a
     // rendering into a denser picture).
     const qreal densite = p.deviceTransform().m22();
-    const QImage bitmap = ChargerBitmap(NomBitmap(), densite);
+    // As opaque 32-bit pixels the picture is copied straight onto the
+    // window; drawn from its 256 colours it took a slow general path that
+    // woke Qt's thread pool for every card.
+    const QImage bitmap = ChargerBitmap(NomBitmap(), densite).convertToFormat(QImage::Format_RGB32);
     if (!bitmap.isNull()) {
         // At any other density (150 %, 300 %) the painter scales the picture
         // as it draws, smoothly.
@@ -101,7 +104,7 @@ void TCarte::paintEvent(QPaintEvent *)
             p.setRenderHint(QPainter::SmoothPixmapTransform);
         // A selected card shows as the colour negative of its picture.
         p.setCompositionMode(selectionnee ? QPainter::RasterOp_NotSource
-                                          : QPainter::CompositionMode_Source);
+                                          : QPainter::CompositionMode_SourceOver);
         p.drawImage(QRectF(0, 0, Largeur, Hauteur), bitmap);
     }
     if (width() != Largeur || height() != Hauteur)
