@@ -314,6 +314,9 @@ private:
         if (TfrmJeu *jeu = JeuAffiche()) {
             ou = jeu->windowTitle();
             pannes << InvariantsRompus(*jeu);
+            pannes << DosRompus(*jeu);
+        } else {
+            pannes << ChoixRompu(ludoval->frmChoixReussite);
         }
         for (const QString &panne : pannes)
             std::printf("seed %u step %lld: %s: %s\n", graine, pas, qPrintable(ou), qPrintable(panne));
@@ -322,6 +325,30 @@ private:
             Demarrer();
         }
         return int(pannes.size());
+    }
+
+    // A deck shows one back: the one chosen last, on every card.
+    static QStringList DosRompus(const TfrmJeu &jeu)
+    {
+        const TDosCarte dos = jeu.Talon()->Cartes()[0]->DosCarte();
+        for (const TCarte *carte : jeu.Talon()->Cartes())
+            if (carte->DosCarte() != dos)
+                return {QStringLiteral("the deck shows backs %1 and %2").arg(int(dos)).arg(int(carte->DosCarte()))};
+        return {};
+    }
+    // The chooser shows the game it says is chosen, in red, and only it.
+    static QStringList ChoixRompu(const TfrmChoixReussite &choix)
+    {
+        QStringList pannes;
+        const int n = choix.ReussiteChoisie;
+        if (n < 1 || n > 5)
+            return {QStringLiteral("the chooser names game %1").arg(n)};
+        const auto labels = choix.Labels();
+        for (int k = 1; k <= 5; ++k)
+            if ((labels[k]->palette().color(QPalette::Window) == QColor(255, 0, 0)) != (k == n))
+                pannes << QStringLiteral("game %1 is %2 red while game %3 is chosen")
+                              .arg(k).arg(k == n ? "not" : "also").arg(n);
+        return pannes;
     }
 
     const quint32 graine;
