@@ -12,13 +12,25 @@ mesurer() { # command, window title regex: prints "ms kB"
     debut=$(date +%s%N)
     $1 >/dev/null 2>&1 &
     pid=$!
-    until xdotool search --onlyvisible --name "$2" >/dev/null 2>&1; do :; done
+    until xdotool search --onlyvisible --name "$2" >/dev/null 2>&1; do
+        if ! kill -0 $pid 2>/dev/null; then
+            echo "$1 ended before showing its window" >&2
+            exit 1
+        fi
+        sleep 0.002 # leave the server and the program to their work
+    done
     fin=$(date +%s%N)
     sleep 0.5 # let it settle before reading its memory
     echo "$(( (fin - debut) / 1000000 )) $(awk '/^VmRSS/ {print $2}' /proc/$pid/status)"
     kill $pid
     wait $pid 2>/dev/null || true
 }
+
+# The server starts afresh whenever its last client leaves, and refuses
+# connections meanwhile: one client stays for the whole run.
+xprop -root -spy >/dev/null 2>&1 &
+temoin=$!
+trap 'kill $temoin' EXIT
 
 mediane() { sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
 

@@ -135,6 +135,7 @@ private:
         repondeur.reset();
         ludoval.reset();
         plateforme.Reinitialiser();
+        TfrmJeu::DiffererFinitions = true;
         ludoval = std::make_unique<TLudoval>();
         ludoval->Demarrer();
         repondeur = std::make_unique<TRepondeur>(*ludoval, hasard);

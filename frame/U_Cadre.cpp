@@ -16,6 +16,7 @@ QString FichierAide;
 QWidget *TfrmJeu::ChoixReussite = nullptr;
 QDialog *TfrmJeu::APropos = nullptr;
 std::function<std::optional<TDosCarte>(QWidget *)> TfrmJeu::ChoixDosCartes;
+bool TfrmJeu::DiffererFinitions = false;
 
 namespace {
 // One row per game, in the order of TJeu.
@@ -175,15 +176,37 @@ TfrmJeu::TfrmJeu(TJeu j, QWidget *parent)
     QPalette p = palette();
     p.setColor(QPalette::Window, aqua);
     setPalette(p);
+}
 
+TfrmJeu::~TfrmJeu() = default;
+
+void TfrmJeu::FinirConstruction()
+{
+    finitionsEnAttente = true;
+    if (!DiffererFinitions)
+        Completer();
+}
+
+void TfrmJeu::Completer()
+{
+    if (!finitionsEnAttente)
+        return;
+    finitionsEnAttente = false;
+    const TDonneesJeu &d = Donnees();
     CreerActions();
     CreerMenus();
     CreerBarreOutils();
     barreEtat = new TBarreEtat(d.hauteurBarreEtat, d.hauteurTexteEtat, this);
     setStatusBar(barreEtat);
+    CreerTalon();
 }
 
-TfrmJeu::~TfrmJeu() = default;
+void TfrmJeu::setVisible(bool visible)
+{
+    if (visible)
+        Completer();
+    QMainWindow::setVisible(visible);
+}
 
 void TfrmJeu::CreerActions()
 {

@@ -103,6 +103,14 @@ public:
     // False when a new deal has overtaken a slide.
     bool DecalerPlaces(std::span<TCarte *> tapis, int place, int fin, QPoint (*position)(int));
 
+    // Start-up sets this while it makes the game windows: what no one sees
+    // before a game is opened (bars, menus, deck) then waits for Completer().
+    static bool DiffererFinitions;
+    // Builds what the window put off, if anything; a window about to be
+    // shown does it first.
+    void Completer();
+    void setVisible(bool visible) override;
+
     // Every deal has its number; an operation that paused checks it.
     quint32 NumeroDonne() const { return numeroDonne; }
     // Card clicks are ignored while an operation guards the table, while a
@@ -126,6 +134,10 @@ public:
 
 protected:
     explicit TfrmJeu(TJeu jeu, QWidget *parent = nullptr);
+
+    // Each game's constructor calls this once its own members exist: the
+    // bars and the deck are built now, or put off for start-up.
+    void FinirConstruction();
 
     // ---- what each game supplies ----
     // Builds the deck and hooks the cards' clicks; games may add to it.
@@ -178,6 +190,7 @@ private:
     TBarreEtat *barreEtat = nullptr;
     QColor couleurDialogue = Qt::black; // the colour dialog's own memory
     bool dejaAffichee = false;
+    bool finitionsEnAttente = false;
     quint32 numeroDonne = 0;
     int gardes = 0;
     int operationsEnCours = 0;  // live TOperation objects, nested in pauses

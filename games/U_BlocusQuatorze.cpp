@@ -9,7 +9,7 @@ const QString sommeIncorrecte = QStringLiteral("Somme incorrecte.");
 
 TfrmBlocusQuatorze::TfrmBlocusQuatorze(QWidget *parent) : TfrmJeu(TJeu::BlocusQuatorze, parent)
 {
-    CreerTalon();
+    FinirConstruction();
 }
 
 QPoint TfrmBlocusQuatorze::PositionPlace(int place)

@@ -12,7 +12,7 @@ const QString neSeTouchentPas = QStringLiteral("Ces deux cartes ne se touchent p
 
 TfrmCasino::TfrmCasino(QWidget *parent) : TfrmJeu(TJeu::Casino, parent)
 {
-    CreerTalon();
+    FinirConstruction();
     Tapis.fill(&rechange);
 }
 

@@ -12,7 +12,7 @@ const QString plusAucunCoup = QStringLiteral("Plus aucun coup possible.");
 TfrmMelange::TfrmMelange(QWidget *parent)
     : TfrmJeu(TJeu::Melange, parent), carteDeReserve(std::make_unique<TCarte>())
 {
-    CreerTalon();
+    FinirConstruction();
     Tapis.fill(carteDeReserve.get()); // no place is ever empty
 }
 

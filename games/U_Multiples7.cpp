@@ -9,7 +9,7 @@ const QString choisir = QStringLiteral("Choisissez des cartes ou ajoutez une car
 
 TfrmMultiplesSept::TfrmMultiplesSept(QWidget *parent) : TfrmJeu(TJeu::MultiplesSept, parent)
 {
-    CreerTalon();
+    FinirConstruction();
 }
 
 QPoint TfrmMultiplesSept::PositionPlace(int place) { return {80 * place + 10, HautTapis}; }

@@ -9,7 +9,7 @@ const QString valeursDifferentes = QStringLiteral("Ces deux cartes ont des valeu
 
 TfrmPetitsPaquets::TfrmPetitsPaquets(QWidget *parent) : TfrmJeu(TJeu::PetitsPaquets, parent)
 {
-    CreerTalon();
+    FinirConstruction();
 }
 
 QPoint TfrmPetitsPaquets::PositionPaquet(int paquet)

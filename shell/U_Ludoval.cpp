@@ -4,10 +4,38 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStyleFactory>
+#include <QTimer>
 #include <QTranslator>
+
+namespace {
+// Runs `suite` from the main loop once `fenetre` has been painted once.
+class TApresPeinture : public QObject {
+public:
+    TApresPeinture(QWidget *fenetre, std::function<void()> suite) : QObject(fenetre), suite(std::move(suite))
+    {
+        fenetre->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *objet, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint) {
+            objet->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                suite();
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> suite;
+};
+} // namespace
 
 TLudoval::TLudoval()
 {
+    TfrmJeu::DiffererFinitions = false; // windows made from now on finish at once
     frmChoixReussite.Jeux = {nullptr, &frmBlocusQuatorze, &frmCasino, &frmMelange, &frmMultiplesSept,
                              &frmPetitsPaquets};
     TfrmJeu::ChoixReussite = &frmChoixReussite;
@@ -28,6 +56,12 @@ void TLudoval::Demarrer()
     frmChoixReussite.show();
     // The keyboard's from the start, with or without a window manager.
     frmChoixReussite.activateWindow();
+    // What the game windows put off is built once the chooser is on screen.
+    new TApresPeinture(&frmChoixReussite, [this] {
+        for (TfrmJeu *jeu : frmChoixReussite.Jeux)
+            if (jeu)
+                jeu->Completer();
+    });
 }
 
 void PreparerApplication()

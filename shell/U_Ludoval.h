@@ -18,7 +18,8 @@ public:
     TLudoval(const TLudoval &) = delete;
     TLudoval &operator=(const TLudoval &) = delete;
 
-    // Shows the chooser.
+    // Shows the chooser. Game windows made with TfrmJeu::DiffererFinitions
+    // set are finished once it has been painted.
     void Demarrer();
 
     TfrmChoixReussite frmChoixReussite;

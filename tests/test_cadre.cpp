@@ -20,7 +20,7 @@ namespace {
 // A game with no rules of its own: it counts its deals and its clicks.
 class TJeuEssai : public TfrmJeu {
 public:
-    explicit TJeuEssai(TJeu jeu) : TfrmJeu(jeu) { CreerTalon(); }
+    explicit TJeuEssai(TJeu jeu) : TfrmJeu(jeu) { FinirConstruction(); }
     int donnes = 0;
     QList<TCarte *> clics;
     void NouvellePartie() override { ++donnes; }

@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 
 namespace {
 const QColor aqua(0, 255, 255);
@@ -58,6 +59,7 @@ private slots:
     void clavier();
     void cadreRedimensionnable();
     void icone();
+    void finitionsDifferees();
 };
 
 void TestChoix::demarrage()
@@ -371,3 +373,56 @@ void TestChoix::icone()
 
 QTEST_MAIN(TestChoix)
 #include "test_choix.moc"
+
+void TestChoix::finitionsDifferees()
+{
+    // As the program starts: the game windows exist, in their order, but
+    // their bars and decks wait until the chooser has been painted.
+    const auto complete = [](const TfrmJeu &jeu) {
+        return jeu.Talon() && jeu.BarreEtat() && jeu.JeuNouvellePartie
+            && jeu.findChild<QToolBar *>(QStringLiteral("ActionToolBar"));
+    };
+    const auto jeux = [this] {
+        return std::array<TfrmJeu *, 5>{&ludoval->frmBlocusQuatorze, &ludoval->frmCasino, &ludoval->frmMelange,
+                                        &ludoval->frmMultiplesSept, &ludoval->frmPetitsPaquets};
+    };
+    const auto demarrer = [this] {
+        ludoval.reset();
+        TfrmJeu::DiffererFinitions = true;
+        ludoval = std::make_unique<TLudoval>();
+        QVERIFY(!TfrmJeu::DiffererFinitions); // windows made later finish at once
+        ludoval->Demarrer();
+    };
+    demarrer();
+    for (TfrmJeu *jeu : jeux()) {
+        QVERIFY(!complete(*jeu));
+        QCOMPARE(jeu->size(), DonneesJeu(jeu->Jeu()).client);
+    }
+    QVERIFY(QTest::qWaitForWindowExposed(&Choix()));
+    QVERIFY(QTest::qWaitFor([&] { return complete(*jeux().back()); }));
+    for (TfrmJeu *jeu : jeux()) {
+        QVERIFY(complete(*jeu));
+        QCOMPARE(jeu->size(), DonneesJeu(jeu->Jeu()).client);
+        QCOMPARE(jeu->Talon()->Cartes()[51]->pos(), DonneesJeu(jeu->Jeu()).positionTalon);
+    }
+
+    // A game launched before the chooser has ever been painted is finished
+    // as it is shown, and deals as usual.
+    demarrer();
+    Choix().ReussiteChoisie = 2;
+    Choix().LancerReussite();
+    TfrmCasino &casino = ludoval->frmCasino;
+    QVERIFY(casino.isVisible());
+    QVERIFY(complete(casino));
+    const TTalon *talon = casino.Talon();
+    QVERIFY(!complete(ludoval->frmMelange));
+    plateforme.Effacer();
+    plateforme.TraiterEvenements();
+    QCOMPARE(casino.NbCartesTapis, 25);
+    QCOMPARE(plateforme.sons.size(), 25);
+    casino.JeuChoisirReussite->trigger();
+    QVERIFY(QTest::qWaitFor([&] { return complete(ludoval->frmMelange); }));
+    // Finished once only: the same deck, one toolbar.
+    QCOMPARE(casino.Talon(), talon);
+    QCOMPARE(casino.findChildren<QToolBar *>().size(), 1);
+}

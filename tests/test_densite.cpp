@@ -130,7 +130,7 @@ QImage Rendue(TCarte &carte, qreal densite)
 
 class TJeuEssai : public TfrmJeu {
 public:
-    TJeuEssai() : TfrmJeu(TJeu::Casino) { CreerTalon(); }
+    TJeuEssai() : TfrmJeu(TJeu::Casino) { FinirConstruction(); }
     void NouvellePartie() override {}
     void CarteMouseDown(TCarte *) override {}
 };
