@@ -30,6 +30,9 @@ public:
     // A WAV file by bare name; a missing file gives the default beep.
     virtual void JouerSon(const QString &nom, TModeSon mode) = 0;
     virtual void Bip() = 0;
+    // Loads what playing needs ahead of the first sound; the first sound
+    // does it otherwise.
+    virtual void PreparerSons() {}
 
     // Application-modal question with Yes and No and no icon; true for Yes.
     virtual bool QuestionOuiNon(const QString &texte, const QString &titre) = 0;

@@ -5,18 +5,37 @@
 #include <QColorDialog>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
-#include <QSoundEffect>
 #include <QTimer>
-#include <QUrl>
 #include <algorithm>
 #include <chrono>
 
+namespace {
+// One of the program's own parts: the file given, or else `nom` beside the
+// program, then in `dossier` under the prefix the program lies in, then in
+// `installe`; never one from the current directory. Empty when none is fit.
+QString Composant(const QString &donne, const QString &nom, const QString &dossier, const QString &installe,
+                  bool programme)
+{
+    const QString ici = QCoreApplication::applicationDirPath();
+    const QStringList candidats = donne.isEmpty()
+        ? QStringList{ici + u'/' + nom, ici + QStringLiteral("/../") + dossier + u'/' + nom, installe + u'/' + nom}
+        : QStringList{donne};
+    for (const QString &candidat : candidats) {
+        const QFileInfo fichier(candidat);
+        if (fichier.isFile() && (!programme || fichier.isExecutable()))
+            return fichier.absoluteFilePath();
+    }
+    return {};
+}
+} // namespace
+
 TPlateformeQt::TPlateformeQt() { horloge.start(); }
 
-// Sound effects belong to the application object; the help viewer ends here.
+// The help viewer ends with the platform.
 TPlateformeQt::~TPlateformeQt() { FermerAide(); }
 
 quint32 TPlateformeQt::CompteurTicks() { return quint32(horloge.elapsed()); }
@@ -38,28 +57,31 @@ void TPlateformeQt::AttendreEvenement(quint32 ms)
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
 }
 
-QSoundEffect *TPlateformeQt::effet(const QString &chemin)
+void TPlateformeQt::PreparerSons()
 {
-    QSoundEffect *&e = effets[chemin];
-    if (!e) {
-        e = new QSoundEffect(qApp);
-        e->setSource(QUrl::fromLocalFile(chemin));
-    }
-    return e;
+    if (sonsPrepares)
+        return;
+    sonsPrepares = true;
+    const QString module = Composant(moduleSons, QStringLiteral("lecteur-sons.so"),
+                                     QStringLiteral(LUDOVAL_LIBDIR_RELATIF), QStringLiteral(LUDOVAL_LIBDIR), false);
+    // Loaded for good: the sound effects it makes live as long as the application.
+    QLibrary bibliotheque(module);
+    jouerWav = module.isEmpty() ? nullptr : reinterpret_cast<TJouerWav>(bibliotheque.resolve(NomJouerWav));
+    if (!jouerWav)
+        qWarning("Ludoval: no sound module (%s), the default beep plays instead",
+                 qUtf8Printable(module.isEmpty() ? QStringLiteral("none found") : bibliotheque.errorString()));
 }
 
 void TPlateformeQt::JouerSon(const QString &nom, TModeSon mode)
 {
-    if (enCours)
-        enCours->stop();
+    PreparerSons();
     const QString chemin = TrouverFichier(nom);
     const std::optional<quint32> duree = chemin.isEmpty() ? std::nullopt : DureeWav(chemin);
-    if (!duree) {
-        Bip(); // no such sound: the default one, as the system would play it
+    if (!duree || !jouerWav) {
+        Bip(); // no such sound, or nothing to play it: the default one
         return;
     }
-    enCours = effet(chemin);
-    enCours->play();
+    jouerWav(chemin);
     if (mode == TModeSon::Asynchrone)
         return;
     // Wait for the sound's own length, not for a "playing" flag: without an
@@ -97,19 +119,8 @@ std::optional<QColor> TPlateformeQt::ChoisirCouleur(QWidget *parent, const QColo
 
 QString TPlateformeQt::ProgrammeAide() const
 {
-    // The one given, or the one beside the program, or where an installed
-    // program keeps its helpers; never one from the current directory.
-    const QString ici = QCoreApplication::applicationDirPath();
-    const QStringList candidats = programmeAide.isEmpty()
-        ? QStringList{ici + QStringLiteral("/ludoval-aide"), ici + QStringLiteral("/../libexec/ludoval/ludoval-aide"),
-                      QStringLiteral(LUDOVAL_LIBEXECDIR "/ludoval-aide")}
-        : QStringList{programmeAide};
-    for (const QString &candidat : candidats) {
-        const QFileInfo programme(candidat);
-        if (programme.isFile() && programme.isExecutable())
-            return programme.absoluteFilePath();
-    }
-    return {};
+    return Composant(programmeAide, QStringLiteral("ludoval-aide"), QStringLiteral("libexec/ludoval"),
+                     QStringLiteral(LUDOVAL_LIBEXECDIR), true);
 }
 
 void TPlateformeQt::LancerAide()

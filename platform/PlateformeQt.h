@@ -1,14 +1,13 @@
 // The real platform: Qt's event loop, clock, sound and dialogs.
 #pragma once
 
+#include "ModuleSons.h"
 #include "Plateforme.h"
 
 #include <QElapsedTimer>
-#include <QHash>
 #include <QPointer>
 
 class QProcess;
-class QSoundEffect;
 class TVisionneuseAide;
 
 class TPlateformeQt final : public TPlateforme {
@@ -22,6 +21,7 @@ public:
     void AttendreEvenement(quint32 ms) override;
     void JouerSon(const QString &nom, TModeSon mode) override;
     void Bip() override;
+    void PreparerSons() override;
     bool QuestionOuiNon(const QString &texte, const QString &titre) override;
     std::optional<QColor> ChoisirCouleur(QWidget *parent, const QColor &depart) override;
     void OuvrirAide(const QString &fichier, const QString &sujet) override;
@@ -30,18 +30,19 @@ public:
 
     // The help viewer's program: given, or found beside this program.
     QString programmeAide;
+    // The sound module: given, or found beside this program or installed.
+    QString moduleSons;
     // The process of the help viewer while one runs, or 0.
     qint64 ProcessusAide() const;
 
 private:
-    QSoundEffect *effet(const QString &chemin);
     QString ProgrammeAide() const;
     void LancerAide();
     void FermerAide();
 
     QElapsedTimer horloge;
-    QHash<QString, QSoundEffect *> effets; // one per file, loaded once
-    QPointer<QSoundEffect> enCours;        // cut off by the next sound
+    TJouerWav jouerWav = nullptr;          // from the sound module, once loaded
+    bool sonsPrepares = false;             // the module has been looked for
     QPointer<QProcess> aide;                // the help viewer's process
     QPointer<TVisionneuseAide> visionneuse; // only to say that no viewer can be run
     bool finDemandee = false;

@@ -40,7 +40,6 @@ TfrmAPropos::TfrmAPropos(QWidget *parent)
     Panel1->setGeometry(64, 8, 313, 65);
     ProgramIcon = new QLabel(Panel1);
     ProgramIcon->setGeometry(24, 16, 33, 33);
-    ProgramIcon->setPixmap(QPixmap(QStringLiteral(":/icones/apropos-carte.png")));
     ProgramIcon->setScaledContents(true);
     ProductName = new QLabel(QStringLiteral("Ludoval"), Panel1);
     ProductName->setGeometry(120, 8, 115, 22);
@@ -56,4 +55,13 @@ TfrmAPropos::TfrmAPropos(QWidget *parent)
     OKButton->setGeometry(183, 228, 75, 25);
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TfrmAPropos::showEvent(QShowEvent *e)
+{
+    // Read when first shown: reading the first picture of all loads the
+    // toolkit's picture readers, which would slow start-up.
+    if (ProgramIcon->pixmap().isNull())
+        ProgramIcon->setPixmap(QPixmap(QStringLiteral(":/icones/apropos-carte.png")));
+    QDialog::showEvent(e);
 }

@@ -16,4 +16,7 @@ public:
     QLabel *ProgramIcon;
     QLabel *ProductName;
     QPushButton *OKButton;
+
+protected:
+    void showEvent(QShowEvent *e) override;
 };

@@ -44,9 +44,15 @@ bool Decoder(const QByteArray &donnees, QImage *image)
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
-    cinfo.out_color_space = JCS_RGB;
+    // Straight into the screen's own pixel format, so that showing the
+    // picture needs no conversion.
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+    cinfo.out_color_space = JCS_EXT_BGRA; // opaque: the fourth byte is 0xFF
+#else
+    cinfo.out_color_space = JCS_EXT_ARGB;
+#endif
     jpeg_start_decompress(&cinfo);
-    *image = QImage(int(cinfo.output_width), int(cinfo.output_height), QImage::Format_RGB888);
+    *image = QImage(int(cinfo.output_width), int(cinfo.output_height), QImage::Format_RGB32);
     while (cinfo.output_scanline < cinfo.output_height) {
         JSAMPROW ligne = image->scanLine(int(cinfo.output_scanline));
         jpeg_read_scanlines(&cinfo, &ligne, 1);

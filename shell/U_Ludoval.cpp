@@ -1,4 +1,5 @@
 #include "U_Ludoval.h"
+#include "Plateforme.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -31,6 +32,18 @@ public:
 private:
     std::function<void()> suite;
 };
+
+// The program's icon, for every window that exists or will.
+void PoserIcone()
+{
+    if (!QApplication::windowIcon().isNull())
+        return;
+    QIcon icone;
+    for (int taille : {16, 32, 48, 64, 128})
+        icone.addFile(QStringLiteral(":/icones/ludoval-%1.png").arg(taille));
+    icone.addFile(QStringLiteral(":/icones/ludoval.png"));
+    QApplication::setWindowIcon(icone);
+}
 } // namespace
 
 TLudoval::TLudoval()
@@ -56,11 +69,15 @@ void TLudoval::Demarrer()
     frmChoixReussite.show();
     // The keyboard's from the start, with or without a window manager.
     frmChoixReussite.activateWindow();
-    // What the game windows put off is built once the chooser is on screen.
+    // The icon, what the game windows put off and the sound player come once
+    // the chooser is on screen: the icon's six sizes and the sound libraries
+    // would hold its first paint back.
     new TApresPeinture(&frmChoixReussite, [this] {
+        PoserIcone();
         for (TfrmJeu *jeu : frmChoixReussite.Jeux)
             if (jeu)
                 jeu->Completer();
+        Plateforme().PreparerSons();
     });
 }
 
@@ -75,10 +92,4 @@ void PreparerApplication()
     if (traductions.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&traductions);
-
-    QIcon icone;
-    for (int taille : {16, 32, 48, 64, 128})
-        icone.addFile(QStringLiteral(":/icones/ludoval-%1.png").arg(taille));
-    icone.addFile(QStringLiteral(":/icones/ludoval.png"));
-    QApplication::setWindowIcon(icone);
 }

@@ -18,8 +18,9 @@ public:
     TLudoval(const TLudoval &) = delete;
     TLudoval &operator=(const TLudoval &) = delete;
 
-    // Shows the chooser. Game windows made with TfrmJeu::DiffererFinitions
-    // set are finished once it has been painted.
+    // Shows the chooser. Once it has been painted, every window gets the
+    // program's icon, and game windows made with TfrmJeu::DiffererFinitions
+    // set are finished.
     void Demarrer();
 
     TfrmChoixReussite frmChoixReussite;
@@ -33,5 +34,5 @@ public:
 };
 
 // What the program needs of the application before any window exists:
-// style, French dialogs, icon, help file.
+// style, French dialogs, help file.
 void PreparerApplication();

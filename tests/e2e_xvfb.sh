@@ -10,7 +10,8 @@
 #   Alt+A and Alt+O open the Aide and Options menus;
 #   a window resized larger keeps its cards where they were, and is never
 #   made smaller than designed;
-#   the windows are centred with their frame;
+#   the windows are centred with their frame, and carry the program's icon;
+#   the sound player is found beside the program;
 #   the rules help opens beside the game, which goes on whatever the file.
 set -uo pipefail
 ludoval=$(readlink -f "$1")
@@ -61,6 +62,16 @@ fenetres_visibles() {
     done
 }
 combien() { fenetres_visibles | wc -l; }
+# The window carries the program's icon, in its five sizes from 16 to 128
+# pixels (it comes just after the chooser's first paint).
+iconee() { # id
+    for _ in $(seq 40); do
+        [[ $(xprop -id "$1" _NET_WM_ICON 2>/dev/null | grep -o 'Icon ([0-9]* x [0-9]*)' | sort -u | wc -l) -ge 5 ]] &&
+            return 0
+        sleep 0.05
+    done
+    return 1
+}
 # A region of the screen, client coordinates of window `id`, into file `f`.
 capturer() { # id x y w h f
     local X Y
@@ -117,6 +128,7 @@ partie() { # title of the pass
     fi
     sleep 0.5
     verifier "the chooser is centred with its frame" centree "$choix"
+    verifier "the chooser carries the program's icon" iconee "$choix"
 
     # Enter, straight away, opens the selected game.
     xdotool key Return
@@ -130,6 +142,7 @@ partie() { # title of the pass
         if ! jeu=$(fenetre '^Le blocus des quatorze$'); then echec "a double click opens the game"; return; fi
     fi
     verifier "the game window is centred with its frame" centree "$jeu"
+    verifier "the game window carries the program's icon" iconee "$jeu"
     verifier "the deal ends" attendre_immobile "$jeu"
 
     # Right clicks beside the cards: nothing opens.
@@ -231,6 +244,7 @@ partie() { # title of the pass
     done
     if kill -0 "$programme" 2>/dev/null; then echec "Quitter ends the program"; else ok "Quitter ends the program"; fi
     programme=
+    if grep -q 'no sound module' "$travail/journal"; then echec "the sound player is found"; else ok "the sound player is found"; fi
     sleep 0.5
     if [[ -n $aide ]] && kill -0 "$aide" 2>/dev/null; then
         echec "the help viewer ends with the program"

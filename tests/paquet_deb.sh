@@ -23,9 +23,11 @@ echo "built $(basename "$paquet")"
 dpkg-deb -c "$paquet" | awk '{print $NF}' | sed 's|^\./|/|' >"$travail/contenu"
 cat "$travail/contenu"
 id=$(sed -n 's/^LUDOVAL_ID:STRING=//p' "$construction/CMakeCache.txt")
+module=/usr/$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$construction/CMakeCache.txt")/ludoval/lecteur-sons.so
 attendus=(
     /usr/bin/ludoval
     /usr/libexec/ludoval/ludoval-aide
+    "$module"
     /usr/share/ludoval/CarteDistrib.wav
     /usr/share/ludoval/CarteSelectionnee.wav
     /usr/share/ludoval/Gagne.wav
@@ -64,7 +66,8 @@ avertissements=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 \
     man --warnings -E UTF-8 -l -Tutf8 -Z "$racine/usr/share/man/man6/ludoval.6.gz" 2>&1 >/dev/null)
 [ -z "$avertissements" ] || echec "manual page: $avertissements"
 zcat "$racine/usr/share/man/man6/ludoval.6.gz" | grep -q '^\.TH LUDOVAL 6' || echec "manual page section"
-if ldd "$racine/usr/bin/ludoval" | grep -q 'not found'; then echec "libraries not found"; fi
+file -b "$racine$module" | grep -q 'ELF.*shared object.*stripped' || echec "the sound module is no stripped library"
+if ldd "$racine/usr/bin/ludoval" "$racine$module" | grep -q 'not found'; then echec "libraries not found"; fi
 desktop-file-validate "$racine/usr/share/applications/ludoval.desktop" || echec "desktop entry"
 appstreamcli validate --no-net --pedantic "$racine/usr/share/metainfo/$id.metainfo.xml" || echec "metainfo"
 # The metainfo names the desktop entry and the program, and every screenshot
@@ -82,6 +85,8 @@ done
 # until it is stopped.
 (cd "$travail" && QT_QPA_PLATFORM=offscreen timeout 3 "$racine/usr/bin/ludoval" >"$travail/sortie" 2>&1) ||
     [ $? -eq 124 ] || { cat "$travail/sortie" >&2; echec "the packaged program does not start"; }
+# Once its chooser is painted it loads its sound module, from the package.
+if grep -q 'no sound module' "$travail/sortie"; then cat "$travail/sortie" >&2; echec "no sound module found"; fi
 
 if [ $echecs -gt 0 ]; then
     echo "$echecs failed" >&2

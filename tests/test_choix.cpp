@@ -172,7 +172,15 @@ void TestChoix::apercus()
     QFile fichier(QStringLiteral(":/apercus/apercu-casino.jpg"));
     QVERIFY(fichier.open(QIODevice::ReadOnly));
     const QByteArray jpeg = fichier.readAll();
-    QVERIFY(!DecoderJpeg(jpeg).isNull());
+    // Decoded straight to opaque 32-bit pixels, with the same colours as
+    // Qt's own reader gives (both are libjpeg underneath).
+    const QImage decodee = DecoderJpeg(jpeg);
+    QCOMPARE(decodee.format(), QImage::Format_RGB32);
+    const QImage reference = QImage::fromData(jpeg, "JPG").convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(decodee.size(), reference.size());
+    for (int y = 0; y < decodee.height(); y += 3)
+        for (int x = 0; x < decodee.width(); x += 3)
+            QCOMPARE(decodee.pixel(x, y), reference.pixel(x, y));
     QVERIFY(DecoderJpeg(jpeg.left(jpeg.size() / 2)).isNull()); // truncated
     QVERIFY(DecoderJpeg(QByteArray()).isNull());
     QVERIFY(DecoderJpeg(QByteArray(2000, 'x')).isNull());
@@ -260,10 +268,13 @@ void TestChoix::aPropos()
     QCOMPARE(boite.windowTitle(), QStringLiteral("A propos"));
     QVERIFY(!(boite.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint)));
     QCOMPARE(boite.ProductName->text(), QStringLiteral("Ludoval"));
-    QVERIFY(!boite.ProgramIcon->pixmap().isNull());
 
-    // Enter closes it, and so does OK; the game goes on, nothing dealt.
-    QuandOuvert(&boite, [&] { QTest::keyClick(&boite, Qt::Key_Return); });
+    // Its picture is there when it opens. Enter closes it, and so does OK;
+    // the game goes on, nothing dealt.
+    QuandOuvert(&boite, [&] {
+        QVERIFY(!boite.ProgramIcon->pixmap().isNull());
+        QTest::keyClick(&boite, Qt::Key_Return);
+    });
     casino.AideAPropos->trigger();
     QVERIFY(!boite.isVisible());
     QuandOuvert(&boite, [&] { Cliquer(&boite, boite.OKButton->geometry().center()); });
@@ -368,6 +379,14 @@ void TestChoix::icone()
         QVERIFY(!rouge(1, 0)); // spade
         QVERIFY(!rouge(0, 1)); // club
         QVERIFY(rouge(1, 1));  // diamond
+    }
+
+    // Every window carries it in all six sizes once the chooser is painted.
+    QVERIFY(QTest::qWaitFor([this] { return !Choix().windowIcon().isNull(); }));
+    for (QWidget *fenetre : std::initializer_list<QWidget *>{&Choix(), &ludoval->frmCasino, &ludoval->frmAPropos}) {
+        const QList<QSize> tailles = fenetre->windowIcon().availableSizes();
+        for (int taille : {16, 32, 48, 64, 128, 256})
+            QVERIFY(tailles.contains(QSize(taille, taille)));
     }
 }
 

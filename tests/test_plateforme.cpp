@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QProxyStyle>
+#include <QRegularExpression>
 #include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QTest>
@@ -132,6 +133,7 @@ void TestPlateforme::sonsHostiles()
     // counts as missing (the default beep). A fit one does.
     TDossierCourant courant;
     TPlateformeQt plateforme;
+    plateforme.moduleSons = QStringLiteral(LUDOVAL_MODULE_SONS);
     auto effets = [] { return qApp->findChildren<QSoundEffect *>().size(); };
     const qsizetype avant = effets();
     for (const QByteArray &wav : hostiles) {
@@ -145,6 +147,19 @@ void TestPlateforme::sonsHostiles()
     // and the player takes it.
     QSoundEffect *effet = qApp->findChildren<QSoundEffect *>().last();
     QTRY_VERIFY(effet->status() == QSoundEffect::Ready);
+    // Played again, the same effect serves.
+    plateforme.JouerSon(QStringLiteral("CarteSelectionnee.wav"), TModeSon::Asynchrone);
+    QCOMPARE(effets(), avant + 1);
+
+    // A sound module that is no library: said once, and the default beep
+    // stands in for every sound.
+    TPlateformeQt sansModule;
+    sansModule.moduleSons = courant.dossier.filePath(QStringLiteral("CarteSelectionnee.wav"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Ludoval: no sound module")));
+    sansModule.PreparerSons();
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("no sound module")));
+    sansModule.JouerSon(QStringLiteral("CarteSelectionnee.wav"), TModeSon::Asynchrone);
+    QCOMPARE(effets(), avant + 1);
 }
 
 void TestPlateforme::fichiersParNom()
