@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Start-up on an X server: the time from launch to the chooser on screen, and
 # the resident memory once all eight windows exist, beside a minimal Qt window
-# measured the same way in the same run.
+# (bare, and with one line of text) measured the same way in the same run.
 #   xvfb-run -a -s "-screen 0 1280x800x24" bench/demarrage.sh build [runs]
 set -euo pipefail
 build=${1:-build}
@@ -34,11 +34,22 @@ trap 'kill $temoin' EXIT
 
 mediane() { sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
 
-for programme in "$build/shell/ludoval:^Ludoval$" "$build/bench/fenetre_minimale:^Minimale$" \
-                 "$build/bench/fenetre_minimale --texte:^Minimale$"; do
-    commande=${programme%%:*}
-    titre=${programme#*:}
-    resultats=$(for _ in $(seq "$fois"); do mesurer "$commande" "$titre"; done)
-    printf '%-34s start-up %4s ms (median of %s), resident memory %6s kB\n' "${commande#"$build"/}" \
-        "$(cut -d' ' -f1 <<<"$resultats" | mediane)" "$fois" "$(cut -d' ' -f2 <<<"$resultats" | mediane)"
+# The three take turns, run after run, so that whatever else the machine is
+# doing weighs on all three alike.
+programmes=("$build/shell/ludoval:^Ludoval$" "$build/bench/fenetre_minimale:^Minimale$"
+            "$build/bench/fenetre_minimale --texte:^Minimale$")
+resultats=()
+for _ in $(seq "$fois"); do
+    for i in "${!programmes[@]}"; do
+        programme=${programmes[$i]}
+        resultats[$i]+="$(mesurer "${programme%%:*}" "${programme#*:}")"$'\n'
+    done
 done
+for i in "${!programmes[@]}"; do
+    commande=${programmes[$i]%%:*}
+    temps[$i]=$(grep . <<<"${resultats[$i]}" | cut -d' ' -f1 | mediane)
+    printf '%-34s start-up %4s ms (median of %s), resident memory %6s kB\n' "${commande#"$build"/}" \
+        "${temps[$i]}" "$fois" "$(grep . <<<"${resultats[$i]}" | cut -d' ' -f2 | mediane)"
+done
+awk -v l="${temps[0]}" -v b="${temps[1]}" -v t="${temps[2]}" \
+    'BEGIN {printf "Ludoval takes %.2f times the bare window, %.2f times the window with text\n", l / b, l / t}'
