@@ -211,6 +211,11 @@ partie() { # title of the pass
         sleep 0.8
         read -r w h <<<"$(taille "$jeu")"
         verifier "the game window is never made smaller than designed" test "$w" -ge 792 -a "$h" -ge 553
+        if [[ $w -lt 792 || $h -lt 553 ]]; then # what was on screen then, to tell why
+            echo "   it measures ${w}x$h; openbox $(kill -0 "$wm" 2>/dev/null && echo runs || echo "has ended")" >&2
+            xdotool windowsize "$jeu" 792 553 # the rest of the pass needs its toolbar whole
+            sleep 0.8
+        fi
     fi
 
     # The rules help, beside the game: the game goes on whatever the file.
