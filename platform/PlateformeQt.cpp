@@ -119,7 +119,7 @@ std::optional<QColor> TPlateformeQt::ChoisirCouleur(QWidget *parent, const QColo
 
 QString TPlateformeQt::ProgrammeAide() const
 {
-    return Composant(programmeAide, QStringLiteral("ludoval-aide"), QStringLiteral("libexec/ludoval"),
+    return Composant(programmeAide, QStringLiteral("ludoval-aide"), QStringLiteral(LUDOVAL_LIBEXECDIR_RELATIF),
                      QStringLiteral(LUDOVAL_LIBEXECDIR), true);
 }
 
