@@ -38,7 +38,7 @@ constexpr int hauteurOutils = 26;
 // The flat light look of the menu bar and toolbar; the drop-down menus share
 // the menu bar's face.
 const char *styleBarres = R"(
-    QMenuBar, QMenu, QToolBar, QToolButton { font-family: "MS Sans Serif"; font-size: 11px; }
+    QMenuBar, QMenu, QToolBar, QToolButton { font-family: "Liberation Sans"; font-size: 11px; }
     QMenuBar { background: palette(window); border: none; }
     QMenuBar::item { padding: 3px 7px; background: transparent; }
     QMenuBar::item:selected, QMenuBar::item:pressed { background: rgb(208, 208, 208); }
@@ -102,14 +102,15 @@ private:
 };
 } // namespace
 
-void SubstituerPolices()
+const QString PoliceSans = QStringLiteral("Liberation Sans");
+const QString PoliceSerif = QStringLiteral("Liberation Serif");
+
+QFont Police(const QString &famille, int pixels, bool gras)
 {
-    static const bool faites = [] {
-        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-        QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
-        return true;
-    }();
-    (void)faites;
+    QFont police(famille);
+    police.setPixelSize(pixels);
+    police.setBold(gras);
+    return police;
 }
 
 QPoint PositionCentree(QSize cadre, const QRect &ecran)
@@ -143,10 +144,7 @@ TBarreEtat::TBarreEtat(int hauteur, int hauteurTexte, QWidget *parent)
     setPalette(p);
     setStyleSheet(QStringLiteral("QStatusBar { background: rgb(166, 202, 240); } "
                                  "QStatusBar::item { border: none; }"));
-    QFont police(QStringLiteral("Times New Roman"));
-    police.setBold(true);
-    police.setPixelSize(hauteurTexte);
-    texte->setFont(police);
+    texte->setFont(Police(PoliceSerif, hauteurTexte, true));
     texte->setForegroundRole(QPalette::ButtonText);
     texte->setContentsMargins(2, 0, 0, 0);
     addWidget(texte, 1);
@@ -160,12 +158,9 @@ TfrmJeu::TfrmJeu(TJeu j, QWidget *parent)
                               | Qt::CustomizeWindowHint),
       jeu(j)
 {
-    SubstituerPolices();
     const TDonneesJeu &d = Donnees();
     setWindowTitle(QString::fromUtf8(d.caption));
-    QFont police(QStringLiteral("MS Sans Serif"));
-    police.setPixelSize(11);
-    setFont(police);
+    setFont(Police(PoliceSans, 11));
     // A sizable border: everything keeps its place, the table colour fills
     // what is added, and the window never cuts off its table.
     setMinimumSize(d.client);

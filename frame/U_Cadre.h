@@ -37,10 +37,14 @@ const TDonneesJeu &DonneesJeu(TJeu jeu);
 // The program's help file, named once at start-up.
 extern QString FichierAide;
 
-// The windows were laid out for "MS Sans Serif" and "Times New Roman": their
-// metric twins stand in for them. Every window asks for this as it is made;
-// asking again does nothing.
-void SubstituerPolices();
+// The windows were laid out for "MS Sans Serif" and "Times New Roman". They
+// are drawn in the metric twins that the package brings, asked for by their
+// own names: a family that is not installed sends Qt through fontconfig's sort
+// of every font before it tries a substitute, milliseconds at start-up. Where
+// the twins are missing, fontconfig's aliases find the nearest font.
+extern const QString PoliceSans;  // for "MS Sans Serif"
+extern const QString PoliceSerif; // for "Times New Roman"
+QFont Police(const QString &famille, int pixels, bool gras = false);
 
 // Where a window's frame goes to centre it on `ecran`, title bar included. A
 // frame larger than the screen keeps its top-left corner on the screen, so

@@ -2,7 +2,14 @@
 
 #include <fontconfig/fontconfig.h>
 
-TLecturePolices::TLecturePolices() : lecture([] { FcInit(); }) {}
+TLecturePolices::TLecturePolices(std::function<void()> ensuite)
+    : lecture([ensuite = std::move(ensuite)] {
+          FcInit();
+          if (ensuite)
+              ensuite();
+      })
+{
+}
 
 TLecturePolices::~TLecturePolices() { Attendre(); }
 

@@ -26,7 +26,6 @@ protected:
 TfrmAPropos::TfrmAPropos(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
-    SubstituerPolices();
     setObjectName(QStringLiteral("frmAPropos"));
     setWindowTitle(QStringLiteral("A propos"));
     setFixedSize(444, 262);
@@ -43,10 +42,7 @@ TfrmAPropos::TfrmAPropos(QWidget *parent)
     ProgramIcon->setScaledContents(true);
     ProductName = new QLabel(QStringLiteral("Ludoval"), Panel1);
     ProductName->setGeometry(120, 8, 115, 22);
-    QFont police(QStringLiteral("Times New Roman"));
-    police.setBold(true);
-    police.setPixelSize(19);
-    ProductName->setFont(police);
+    ProductName->setFont(Police(PoliceSerif, 19, true));
     QPalette noir = ProductName->palette();
     noir.setColor(QPalette::WindowText, Qt::black);
     ProductName->setPalette(noir);

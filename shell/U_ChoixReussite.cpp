@@ -19,14 +19,7 @@ const char *const titres[] = {nullptr, "Blocus des quatorze", "Casino", "Mélang
                               "Les petits paquets"};
 const char *const apercus[] = {nullptr, "apercu-blocus", "apercu-casino", "apercu-melange",
                                "apercu-multiples", "apercu-paquets"};
-
-QFont TimesGras(int pixels)
-{
-    QFont police(QStringLiteral("Times New Roman"));
-    police.setBold(true);
-    police.setPixelSize(pixels);
-    return police;
-}
+constexpr int reussiteOuverte = 1; // the chooser opens on Blocus
 
 // The layout's widths were measured for another rasteriser: a text that
 // comes out a few pixels wider here widens its label rather than lose letters.
@@ -55,7 +48,7 @@ QImage LireApercu(const char *nom)
 
 TLabelReussite::TLabelReussite(const QString &texte, int t, QWidget *parent) : QLabel(texte, parent), tag(t)
 {
-    setFont(TimesGras(24));
+    setFont(Police(PoliceSerif, 24, true));
     setAutoFillBackground(true);
     setForegroundRole(QPalette::WindowText);
 }
@@ -77,29 +70,26 @@ void TLabelReussite::mouseDoubleClickEvent(QMouseEvent *e)
 
 // ---- TfrmChoixReussite ----
 
-TfrmChoixReussite::TfrmChoixReussite(QWidget *parent)
+TfrmChoixReussite::TfrmChoixReussite(QWidget *parent, QImage apercuOuvert)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
 {
-    SubstituerPolices();
     setObjectName(QStringLiteral("frmChoixReussite"));
     setWindowTitle(QStringLiteral("Ludoval"));
     // A sizeable frame: the components keep their places, the white fills
     // what is added, and nothing is ever cut off.
     setMinimumSize(792, 470);
     resize(792, 470);
-    QFont police(QStringLiteral("MS Sans Serif"));
-    police.setPixelSize(11);
-    setFont(police);
+    setFont(Police(PoliceSans, 11));
     setAutoFillBackground(true);
     Colorer(this, QPalette::Window, Qt::white);
 
     Label1 = new QLabel(QStringLiteral("Choisissez une réussite"), this);
-    Label1->setFont(TimesGras(21));
+    Label1->setFont(Police(PoliceSerif, 21, true));
     Placer(Label1, 8, 8, 199, 24);
     lblReussiteSelectionnee = new QLabel(this);
     lblReussiteSelectionnee->setGeometry(264, 8, 207, 24);
-    lblReussiteSelectionnee->setFont(TimesGras(21));
+    lblReussiteSelectionnee->setFont(Police(PoliceSerif, 21, true));
     btnRegles = new QPushButton(QStringLiteral("Règles"), this);
     btnRegles->setGeometry(616, 8, 97, 25);
 
@@ -145,9 +135,13 @@ TfrmChoixReussite::TfrmChoixReussite(QWidget *parent)
 
     // FormCreate
     InitCommentaires();
-    ReussiteChoisie = 1;
+    ReussiteChoisie = reussiteOuverte;
+    if (!apercuOuvert.isNull())
+        Apercus[reussiteOuverte] = std::move(apercuOuvert);
     AfficherReussite();
 }
+
+QImage TfrmChoixReussite::LireApercuOuvert() { return LireApercu(apercus[reussiteOuverte]); }
 
 void TfrmChoixReussite::InitCommentaires()
 {

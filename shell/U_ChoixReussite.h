@@ -34,7 +34,12 @@ private:
 class TfrmChoixReussite : public QWidget {
     Q_OBJECT
 public:
-    explicit TfrmChoixReussite(QWidget *parent = nullptr);
+    // `apercuOuvert`: the preview the chooser opens on, if already decoded
+    // (by LireApercuOuvert); otherwise the chooser decodes it.
+    explicit TfrmChoixReussite(QWidget *parent = nullptr, QImage apercuOuvert = {});
+    // Decodes the preview the chooser opens on; safe on any thread, before
+    // the application exists.
+    static QImage LireApercuOuvert();
 
     // The game windows by game number, 1 to 5; set by start-up.
     std::array<TfrmJeu *, 6> Jeux{};

@@ -46,7 +46,7 @@ void PoserIcone()
 }
 } // namespace
 
-TLudoval::TLudoval()
+TLudoval::TLudoval(QImage apercuOuvert) : frmChoixReussite(nullptr, std::move(apercuOuvert))
 {
     TfrmJeu::DiffererFinitions = false; // windows made from now on finish at once
     frmChoixReussite.Jeux = {nullptr, &frmBlocusQuatorze, &frmCasino, &frmMelange, &frmMultiplesSept,

@@ -13,7 +13,8 @@
 
 class TLudoval {
 public:
-    TLudoval();
+    // `apercuOuvert`: the chooser's first preview, if decoded ahead of it.
+    explicit TLudoval(QImage apercuOuvert = {});
     ~TLudoval();
     TLudoval(const TLudoval &) = delete;
     TLudoval &operator=(const TLudoval &) = delete;

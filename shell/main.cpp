@@ -6,14 +6,17 @@
 
 int main(int argc, char *argv[])
 {
-    TLecturePolices polices; // while the display is being opened
+    // While the display is being opened: the fonts, then the chooser's first
+    // preview.
+    QImage apercu;
+    TLecturePolices polices([&apercu] { apercu = TfrmChoixReussite::LireApercuOuvert(); });
     QApplication app(argc, argv);
     PreparerApplication();
     polices.Attendre();
     // The chooser comes first; the game windows' bars and decks wait until
     // it is on screen.
     TfrmJeu::DiffererFinitions = true;
-    TLudoval ludoval;
+    TLudoval ludoval(std::move(apercu));
     ludoval.Demarrer();
     return app.exec();
 }

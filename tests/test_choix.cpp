@@ -1,5 +1,6 @@
 // Start-up, the game chooser, the card-back chooser and the about box,
 // through clicks on the real windows.
+#include "LecturePolices.h"
 #include "PlateformeTest.h"
 #include "U_Jpeg.h"
 #include "U_Ludoval.h"
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <QToolBar>
 
@@ -167,6 +169,22 @@ void TestChoix::apercus()
     for (int y = 362; y < 375; ++y)
         QVERIFY(ligneBlanche(y));
     QVERIFY(!ligneBlanche(361));
+
+    // At start-up the first preview is decoded on the thread that reads the
+    // fonts, and waiting for the fonts waits for it. A chooser given it shows
+    // it rather than decoding its own.
+    QImage avance;
+    TLecturePolices lecture([&avance] {
+        QThread::msleep(50); // a wait that does not wait would find no picture
+        avance = TfrmChoixReussite::LireApercuOuvert();
+    });
+    lecture.Attendre();
+    QCOMPARE(avance, Choix().Apercu(1));
+    QImage marque(500, 362, QImage::Format_RGB32);
+    marque.fill(Qt::green);
+    TfrmChoixReussite donne(nullptr, marque);
+    QCOMPARE(donne.lblReussiteSelectionnee->text(), QStringLiteral("Blocus des quatorze"));
+    QCOMPARE(donne.imgReussiteSelectionnee->grab().toImage().pixelColor(250, 180), QColor(Qt::green));
 
     // Corrupt or missing data gives no picture, and the area stays white.
     QFile fichier(QStringLiteral(":/apercus/apercu-casino.jpg"));
