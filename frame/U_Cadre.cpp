@@ -36,9 +36,9 @@ constexpr int hauteurMenu = 24;
 constexpr int hauteurOutils = 26;
 
 // The flat light look of the menu bar and toolbar; the drop-down menus share
-// the menu bar's face.
+// the menu bar's face. %1: the family of their text.
 const char *styleBarres = R"(
-    QMenuBar, QMenu, QToolBar, QToolButton { font-family: "Liberation Sans"; font-size: 11px; }
+    QMenuBar, QMenu, QToolBar, QToolButton { font-family: "%1"; font-size: 11px; }
     QMenuBar { background: palette(window); border: none; }
     QMenuBar::item { padding: 3px 7px; background: transparent; }
     QMenuBar::item:selected, QMenuBar::item:pressed { background: rgb(208, 208, 208); }
@@ -250,7 +250,7 @@ void TfrmJeu::CreerMenus()
     QMenuBar *barre = menuBar();
     barre->setObjectName(QStringLiteral("ActionMainMenuBar1"));
     barre->setFixedHeight(hauteurMenu);
-    barre->setStyleSheet(QLatin1String(styleBarres));
+    barre->setStyleSheet(QLatin1String(styleBarres).arg(PoliceSans));
 
     QMenu *menuJeu = barre->addMenu(QStringLiteral("&Jeu"));
     entree(menuJeu, JeuNouvellePartie, "&Nouvelle Partie");
@@ -276,7 +276,7 @@ void TfrmJeu::CreerBarreOutils()
     barre->setFixedHeight(hauteurOutils);
     barre->setIconSize(QSize(16, 16));
     barre->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    barre->setStyleSheet(QLatin1String(styleBarres));
+    barre->setStyleSheet(QLatin1String(styleBarres).arg(PoliceSans));
 
     auto *sansBulle = new TSansBulle(barre);
     QList<QKeySequence> lettresMenus;
