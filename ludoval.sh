@@ -5,9 +5,10 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-paquets=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libjpeg-dev libfontconfig-dev
+paquets=(cmake g++ make pkg-config qt6-base-dev libcanberra-dev libcanberra-pulse sound-theme-freedesktop libjpeg-dev libfontconfig-dev
          qt6-translations-l10n fonts-liberation xvfb xauth xdotool x11-utils imagemagick openbox
-         dpkg-dev file appstream desktop-file-utils man-db)
+         dpkg-dev file appstream desktop-file-utils man-db
+         pulseaudio pulseaudio-utils libpulse-dev)
 
 installer_paquets() {
     local manquants=()

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
+#include <tuple>
 
 namespace {
 // One of the program's own parts: the file given, or else `nom` beside the
@@ -33,7 +34,7 @@ QString Composant(const QString &donne, const QString &nom, const QString &dossi
 }
 } // namespace
 
-TPlateformeQt::TPlateformeQt() { horloge.start(); }
+TPlateformeQt::TPlateformeQt() : cloche([] { QApplication::beep(); }) { horloge.start(); }
 
 // The help viewer ends with the platform.
 TPlateformeQt::~TPlateformeQt() { FermerAide(); }
@@ -57,19 +58,56 @@ void TPlateformeQt::AttendreEvenement(quint32 ms)
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
 }
 
+namespace {
+// Alerts are told apart from sounds by their number.
+constexpr quint32 NumeroAlerte = 0x80000000u;
+// A synchronous sound ends on the server's word, or at the latest once its
+// own length and this margin have passed, and never after `AttenteMaxSon`.
+constexpr quint32 MargeSon = 40;
+constexpr quint32 AttenteMaxSon = 3000;
+} // namespace
+
+TCreerLecteurSons TPlateformeQt::ChargerModuleSons() const
+{
+    const QString module = Composant(moduleSons, QStringLiteral("lecteur-sons.so"),
+                                     QStringLiteral(LUDOVAL_LIBDIR_RELATIF), QStringLiteral(LUDOVAL_LIBDIR), false);
+    // Loaded for good: the player it makes lives as long as the platform.
+    QLibrary bibliotheque(module);
+    const auto creer = module.isEmpty() ? nullptr
+                                        : reinterpret_cast<TCreerLecteurSons>(bibliotheque.resolve(NomCreerLecteurSons));
+    if (!creer)
+        qWarning("Ludoval: no sound module (%s), the default beep plays instead",
+                 qUtf8Printable(module.isEmpty() ? QStringLiteral("none found") : bibliotheque.errorString()));
+    return creer;
+}
+
 void TPlateformeQt::PreparerSons()
 {
     if (sonsPrepares)
         return;
     sonsPrepares = true;
-    const QString module = Composant(moduleSons, QStringLiteral("lecteur-sons.so"),
-                                     QStringLiteral(LUDOVAL_LIBDIR_RELATIF), QStringLiteral(LUDOVAL_LIBDIR), false);
-    // Loaded for good: the sound effects it makes live as long as the application.
-    QLibrary bibliotheque(module);
-    jouerWav = module.isEmpty() ? nullptr : reinterpret_cast<TJouerWav>(bibliotheque.resolve(NomJouerWav));
-    if (!jouerWav)
-        qWarning("Ludoval: no sound module (%s), the default beep plays instead",
-                 qUtf8Printable(module.isEmpty() ? QStringLiteral("none found") : bibliotheque.errorString()));
+    const TCreerLecteurSons creer = creerLecteur ? creerLecteur : ChargerModuleSons();
+    if (!creer)
+        return;
+    lecteur.reset(creer([this](quint32 numero, bool sansServeur) {
+        QMetaObject::invokeMethod(&receveurSons, [=, this] { SonFini(numero, sansServeur); }, Qt::QueuedConnection);
+    }));
+}
+
+quint32 TPlateformeQt::NouveauNumeroSon(quint32 genre)
+{
+    numeroSon = (numeroSon + 1) & ~NumeroAlerte;
+    if (numeroSon == 0)
+        numeroSon = 1;
+    return numeroSon | genre;
+}
+
+void TPlateformeQt::SonFini(quint32 numero, bool sansServeur)
+{
+    if (attenteSon && numero == sonAttendu)
+        attenteSon->quit();
+    if (sansServeur && (numero & NumeroAlerte))
+        cloche();
 }
 
 void TPlateformeQt::JouerSon(const QString &nom, TModeSon mode)
@@ -77,23 +115,33 @@ void TPlateformeQt::JouerSon(const QString &nom, TModeSon mode)
     PreparerSons();
     const QString chemin = TrouverFichier(nom);
     const std::optional<quint32> duree = chemin.isEmpty() ? std::nullopt : DureeWav(chemin);
-    if (!duree || !jouerWav) {
+    if (!duree || !lecteur) {
         Bip(); // no such sound, or nothing to play it: the default one
         return;
     }
-    jouerWav(chemin);
+    const quint32 numero = NouveauNumeroSon(0);
+    lecteur->Jouer(chemin, *duree, numero);
     if (mode == TModeSon::Asynchrone)
         return;
-    // Wait for the sound's own length, not for a "playing" flag: without an
-    // audio device that flag never drops. Paints go on, input waits, so a
-    // sound that blocks input is cut short of any long wait.
-    constexpr quint32 attenteMax = 3000;
+    // Paints go on, input waits: a server that stalls or never answers holds
+    // the game no longer than the sound's own length.
     QEventLoop boucle;
-    QTimer::singleShot(int(std::min(*duree, attenteMax)), Qt::PreciseTimer, &boucle, &QEventLoop::quit);
+    const auto avant = std::pair(attenteSon, sonAttendu);
+    attenteSon = &boucle;
+    sonAttendu = numero;
+    QTimer::singleShot(int(std::min(*duree + MargeSon, AttenteMaxSon)), Qt::PreciseTimer, &boucle, &QEventLoop::quit);
     boucle.exec(QEventLoop::ExcludeUserInputEvents);
+    std::tie(attenteSon, sonAttendu) = avant;
 }
 
-void TPlateformeQt::Bip() { QApplication::beep(); }
+void TPlateformeQt::Bip()
+{
+    PreparerSons();
+    if (lecteur)
+        lecteur->Alerte(NouveauNumeroSon(NumeroAlerte));
+    else
+        cloche();
+}
 
 bool TPlateformeQt::QuestionOuiNon(const QString &texte, const QString &titre)
 {

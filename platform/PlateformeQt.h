@@ -5,8 +5,12 @@
 #include "Plateforme.h"
 
 #include <QElapsedTimer>
+#include <QObject>
 #include <QPointer>
+#include <functional>
+#include <memory>
 
+class QEventLoop;
 class QProcess;
 class TVisionneuseAide;
 
@@ -32,6 +36,10 @@ public:
     QString programmeAide;
     // The sound module: given, or found beside this program or installed.
     QString moduleSons;
+    // Makes the sound player in place of the module's, when given.
+    TCreerLecteurSons creerLecteur = nullptr;
+    // The bell of the window system, where no sound server can ring one.
+    std::function<void()> cloche;
     // The process of the help viewer while one runs, or 0.
     qint64 ProcessusAide() const;
 
@@ -39,10 +47,19 @@ private:
     QString ProgrammeAide() const;
     void LancerAide();
     void FermerAide();
+    TCreerLecteurSons ChargerModuleSons() const;
+    quint32 NouveauNumeroSon(quint32 genre);
+    void SonFini(quint32 numero, bool sansServeur);
 
     QElapsedTimer horloge;
-    TJouerWav jouerWav = nullptr;          // from the sound module, once loaded
+    // Ends reported by the player reach the user-interface thread through
+    // this object; destroyed after the player, it drops those still on their way.
+    QObject receveurSons;
+    std::unique_ptr<TLecteurSons> lecteur; // once the module is loaded
     bool sonsPrepares = false;             // the module has been looked for
+    quint32 numeroSon = 0;                 // the last sound asked for
+    QEventLoop *attenteSon = nullptr;      // waiting for the synchronous sound…
+    quint32 sonAttendu = 0;                // …of this number
     QPointer<QProcess> aide;                // the help viewer's process
     QPointer<TVisionneuseAide> visionneuse; // only to say that no viewer can be run
     bool finDemandee = false;

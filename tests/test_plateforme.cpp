@@ -6,12 +6,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMessageBox>
 #include <QProcess>
 #include <QProxyStyle>
 #include <QRegularExpression>
-#include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -61,6 +61,31 @@ struct TDossierCourant {
     ~TDossierCourant() { QDir::setCurrent(avant); }
 };
 
+// A sound player that keeps what reaches it, and says at once that each
+// sound has ended unless told to stay silent, as a stalled server is.
+struct TLecteurNote final : TLecteurSons {
+    static inline QStringList sons;
+    static inline int alertes = 0;
+    static inline bool muet = false;
+    static inline TFinSon fini;
+    static TLecteurSons *Creer(TFinSon f)
+    {
+        fini = std::move(f);
+        return new TLecteurNote;
+    }
+    void Jouer(const QString &chemin, quint32, quint32 numero) override
+    {
+        sons << QFileInfo(chemin).fileName();
+        if (!muet)
+            fini(numero, false);
+    }
+    void Alerte(quint32 numero) override
+    {
+        ++alertes;
+        fini(numero, false);
+    }
+};
+
 // A style that gives dialog buttons icons, as desktop styles do.
 struct TStyleIcones : QProxyStyle {
     int styleHint(StyleHint hint, const QStyleOption *o, const QWidget *w, QStyleHintReturn *r) const override
@@ -75,6 +100,8 @@ class TestPlateforme : public QObject {
 private slots:
     void dureesDesSons();
     void sonsHostiles();
+    void sonSynchrone();
+    void sansServeurDeSon();
     void fichiersParNom();
     void questionOuiNon();
     void requetesAide();
@@ -133,33 +160,69 @@ void TestPlateforme::sonsHostiles()
     // counts as missing (the default beep). A fit one does.
     TDossierCourant courant;
     TPlateformeQt plateforme;
-    plateforme.moduleSons = QStringLiteral(LUDOVAL_MODULE_SONS);
-    auto effets = [] { return qApp->findChildren<QSoundEffect *>().size(); };
-    const qsizetype avant = effets();
+    plateforme.creerLecteur = &TLecteurNote::Creer;
     for (const QByteArray &wav : hostiles) {
         Ecrire(courant.dossier, "CarteDistrib.wav", wav);
         plateforme.JouerSon(QStringLiteral("CarteDistrib.wav"), TModeSon::Asynchrone);
-        QCOMPARE(effets(), avant);
     }
+    QCOMPARE(TLecteurNote::sons, QStringList());
+    QCOMPARE(TLecteurNote::alertes, int(std::size(hostiles)));
     Ecrire(courant.dossier, "CarteSelectionnee.wav", bon);
     plateforme.JouerSon(QStringLiteral("CarteSelectionnee.wav"), TModeSon::Asynchrone);
-    QCOMPARE(effets(), avant + 1);
-    // and the player takes it.
-    QSoundEffect *effet = qApp->findChildren<QSoundEffect *>().last();
-    QTRY_VERIFY(effet->status() == QSoundEffect::Ready);
-    // Played again, the same effect serves.
-    plateforme.JouerSon(QStringLiteral("CarteSelectionnee.wav"), TModeSon::Asynchrone);
-    QCOMPARE(effets(), avant + 1);
+    QCOMPARE(TLecteurNote::sons, QStringList{QStringLiteral("CarteSelectionnee.wav")});
 
     // A sound module that is no library: said once, and the default beep
     // stands in for every sound.
     TPlateformeQt sansModule;
+    int cloches = 0;
+    sansModule.cloche = [&] { ++cloches; };
     sansModule.moduleSons = courant.dossier.filePath(QStringLiteral("CarteSelectionnee.wav"));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Ludoval: no sound module")));
     sansModule.PreparerSons();
     QTest::failOnWarning(QRegularExpression(QStringLiteral("no sound module")));
     sansModule.JouerSon(QStringLiteral("CarteSelectionnee.wav"), TModeSon::Asynchrone);
-    QCOMPARE(effets(), avant + 1);
+    QCOMPARE(cloches, 1);
+}
+
+void TestPlateforme::sonSynchrone()
+{
+    // A synchronous sound ends on the player's word; a player that never
+    // gives it holds the game for the sound's own length, not longer.
+    TDossierCourant courant;
+    Ecrire(courant.dossier, "long.wav", Wav(22050, 22050 * 2)); // 2 s
+    TPlateformeQt plateforme;
+    plateforme.creerLecteur = &TLecteurNote::Creer;
+    QElapsedTimer duree;
+    duree.start();
+    plateforme.JouerSon(QStringLiteral("long.wav"), TModeSon::Synchrone);
+    QVERIFY2(duree.elapsed() < 1000, "the end that the player told was not heard");
+    TLecteurNote::muet = true;
+    duree.restart();
+    plateforme.JouerSon(QStringLiteral("long.wav"), TModeSon::Synchrone);
+    QVERIFY(duree.elapsed() >= 2000);
+    TLecteurNote::muet = false;
+}
+
+void TestPlateforme::sansServeurDeSon()
+{
+    // The real player with no sound server to reach: the game goes on, the
+    // window system's bell stands in for each beep, and nothing is said.
+    qputenv("CANBERRA_DRIVER", "pulse");
+    qputenv("PULSE_SERVER", "unix:/nonexistent/ludoval");
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+    TDossierCourant courant;
+    Ecrire(courant.dossier, "court.wav", Wav(22050, 2205)); // 100 ms
+    TPlateformeQt plateforme;
+    plateforme.moduleSons = QStringLiteral(LUDOVAL_MODULE_SONS);
+    int cloches = 0;
+    plateforme.cloche = [&] { ++cloches; };
+    for (int i = 0; i < 3; ++i)
+        plateforme.JouerSon(QStringLiteral("court.wav"), TModeSon::Synchrone);
+    for (int i = 0; i < 3; ++i)
+        plateforme.Bip();
+    QTRY_COMPARE(cloches, 3);
+    plateforme.JouerSon(QStringLiteral("absent.wav"), TModeSon::Asynchrone);
+    QTRY_COMPARE(cloches, 4);
 }
 
 void TestPlateforme::fichiersParNom()
