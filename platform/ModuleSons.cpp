@@ -22,8 +22,9 @@ using THorloge = std::chrono::steady_clock;
 using namespace std::chrono_literals;
 
 // A request not started by then was held up by a stalled server: played
-// late, it would only confuse.
+// late, it would only confuse. Alerts wait for those asked before them.
 constexpr auto Peremption = 250ms;
+constexpr auto PeremptionAlerte = 2s;
 // Past its length and this margin, a sound counts as ended even if the
 // server never said so.
 constexpr auto Marge = 100ms;
@@ -138,7 +139,7 @@ private:
     // otherwise whether it failed for want of a server.
     std::optional<bool> Lancer(const TDemande &d, quint32 coupe)
     {
-        if (THorloge::now() - d.quand > Peremption)
+        if (THorloge::now() - d.quand > (d.chemin.isEmpty() ? PeremptionAlerte : Peremption))
             return false;
         if (!Ouvrir())
             return true;

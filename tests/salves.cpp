@@ -5,8 +5,9 @@
 // in milliseconds and in sample units. A burst starts where the level, over
 // windows of 2 ms, rises above -36 dBFS and to six times its lowest of the
 // 8 ms before (so a sound that cuts off the tail of another counts), at
-// least 20 ms after the last start; it ends at the next start, or once the
-// level has stayed below -46 dBFS for 10 ms.
+// least 40 ms after the last start (a bell may strike twice within that);
+// it ends at the next start, or once the level has stayed below -46 dBFS
+// for 10 ms.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -37,7 +38,7 @@ int main(int argc, char **argv)
 
     const std::size_t fenetre = std::max(1, frequence / 500); // 2 ms
     const double haut = 32768 * std::pow(10.0, -36 / 20.0), bas = 32768 * std::pow(10.0, -46 / 20.0);
-    const int silenceFin = 5, avant = 4, refractaire = 10; // windows
+    const int silenceFin = 5, avant = 4, refractaire = 20; // windows
     auto ms = [&](std::size_t i) { return long(i * 1000 / std::size_t(frequence)); };
 
     bool enSalve = false;

@@ -9,13 +9,14 @@ serveur_son=
 enregistrement=
 
 serveur_son_demarrer() { # folder
-    mkdir -p "$1/pulse"
+    mkdir -p -m 0700 "$1/pulse"
     cat >"$1/pulse/serveur.pa" <<FIN
 load-module module-native-protocol-unix socket=$1/pulse/native auth-anonymous=1
 load-module module-null-sink sink_name=ludoval sink_properties=device.description=Ludoval
 set-default-sink ludoval
 FIN
-    export PULSE_SERVER=unix:$1/pulse/native PULSE_RUNTIME_PATH=$1/pulse PULSE_STATE_PATH=$1/pulse
+    export XDG_RUNTIME_DIR=$1/pulse PULSE_SERVER=unix:$1/pulse/native PULSE_RUNTIME_PATH=$1/pulse \
+        PULSE_STATE_PATH=$1/pulse
     # Nothing of the user's own: no cookie, no client configuration.
     export PULSE_COOKIE=$1/pulse/cookie PULSE_CLIENTCONFIG=/dev/null
     pulseaudio -n -F "$1/pulse/serveur.pa" --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
@@ -38,10 +39,15 @@ serveur_son_arreter() {
 # Small fragments: the null sink renders in blocks as long as its client's,
 # and with parecord's default of two seconds it drops sounds that a real
 # device plays.
+# The monitor's first samples come some time after the recording starts:
+# it is on once they have.
 enregistrer() { # file
     parecord --latency-msec=5 -d ludoval.monitor --raw --format=s16le --rate=22050 --channels=1 "$1" &
     enregistrement=$!
-    sleep 0.3
+    for _ in $(seq 100); do
+        [[ -s $1 ]] && break
+        sleep 0.05
+    done
 }
 fin_enregistrement() {
     sleep 0.3
