@@ -83,6 +83,7 @@ TfrmChoixReussite::TfrmChoixReussite(QWidget *parent, QImage apercuOuvert)
     setFont(Police(PoliceSans, 11));
     setAutoFillBackground(true);
     Colorer(this, QPalette::Window, Qt::white);
+    SuivrePalette(this, [this] { Colorer(this, QPalette::WindowText, CouleurTexteFixe()); });
 
     Label1 = new QLabel(QStringLiteral("Choisissez une réussite"), this);
     Label1->setFont(Police(PoliceSerif, 21, true));
