@@ -163,8 +163,12 @@ void TfrmChoixReussite::InitCommentaires()
 void TfrmChoixReussite::AfficherReussite()
 {
     const auto labels = Labels();
-    for (int n = 1; n <= 5; ++n)
+    for (int n = 1; n <= 5; ++n) {
         Colorer(labels[n], QPalette::Window, n == ReussiteChoisie ? rouge : aqua);
+        labels[n]->setAccessibleDescription(n == ReussiteChoisie ? QStringLiteral("choisie") : QString());
+    }
+    // The list holds the keyboard: a screen reader says where its keys lead.
+    panListeReussites->setAccessibleName(labels[ReussiteChoisie]->text());
     lblReussiteSelectionnee->setText(QString::fromUtf8(titres[ReussiteChoisie]));
     // Drawn at its own size from the top-left corner; a missing picture
     // leaves the area white.

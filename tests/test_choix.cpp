@@ -5,6 +5,7 @@
 #include "U_Jpeg.h"
 #include "U_Ludoval.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMenuBar>
 #include <QToolButton>
@@ -95,6 +96,7 @@ private slots:
     void icone();
     void finitionsDifferees();
     void themeSombre();
+    void nomsAccessibles();
 };
 
 void TestChoix::demarrage()
@@ -552,4 +554,20 @@ void TestChoix::themeSombre()
     Cliquer(&Choix(), PointLabel(Choix().lblBlocusQuatorze));
     QCOMPARE(Choix().grab().toImage(), clair);
     QCOMPARE(jeu.grab().toImage(), barreClaire);
+}
+
+void TestChoix::nomsAccessibles()
+{
+    // A screen reader reads the games' names, which say the selected one; the
+    // list that holds the keyboard is named after it.
+    auto lire = [](QWidget *w, QAccessible::Text t) { return QAccessible::queryAccessibleInterface(w)->text(t); };
+    for (int choisie : {1, 2}) {
+        const auto labels = Choix().Labels();
+        for (int n = 1; n <= 5; ++n) {
+            QCOMPARE(lire(labels[n], QAccessible::Name), labels[n]->text());
+            QCOMPARE(lire(labels[n], QAccessible::Description), n == choisie ? QStringLiteral("choisie") : QString());
+        }
+        QCOMPARE(lire(Choix().panListeReussites, QAccessible::Name), labels[choisie]->text());
+        Cliquer(&Choix(), PointLabel(Choix().lblCasino));
+    }
 }
