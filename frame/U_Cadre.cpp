@@ -552,6 +552,8 @@ void TfrmJeu::OptionsChoixCouleurTapisExecute()
 
 void TfrmJeu::JeuChoisirReussiteExecute()
 {
+    if (!isVisible())
+        return; // input queued behind the way out: the chooser is shown already
     AbandonnerPartie();
     hide();
     if (ChoixReussite) {

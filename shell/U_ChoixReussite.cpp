@@ -21,6 +21,19 @@ const char *const apercus[] = {nullptr, "apercu-blocus", "apercu-casino", "aperc
                                "apercu-multiples", "apercu-paquets"};
 constexpr int reussiteOuverte = 1; // the chooser opens on Blocus
 
+// The game that a key of the list moves the selection to from game `n`;
+// 0 for a key the list does not take.
+int ReussiteVoisine(int n, int touche)
+{
+    switch (touche) {
+    case Qt::Key_Up: return std::max(n - 1, 1);
+    case Qt::Key_Down: return std::min(n + 1, 5);
+    case Qt::Key_Home: return 1;
+    case Qt::Key_End: return 5;
+    default: return 0;
+    }
+}
+
 // The layout's widths were measured for another rasteriser: a text that
 // comes out a few pixels wider here widens its label rather than lose letters.
 void Placer(QLabel *label, int x, int y, int largeur, int hauteur)
@@ -185,20 +198,26 @@ const QImage &TfrmChoixReussite::Apercu(int n)
 
 void TfrmChoixReussite::lblCasinoClick(TLabelReussite *label)
 {
+    if (!isVisible())
+        return; // input that reached the chooser before it gave way to a game
     ReussiteChoisie = quint8(label->Tag());
     AfficherReussite();
 }
 
 void TfrmChoixReussite::lblCasinoDblClick(TLabelReussite *label)
 {
+    if (!isVisible())
+        return;
     ReussiteChoisie = quint8(label->Tag());
     LancerReussite();
 }
 
 void TfrmChoixReussite::LancerReussite()
 {
+    // Only from the chooser on screen: input queued behind a launch must not
+    // open a second game.
     TfrmJeu *jeu = Jeux[ReussiteChoisie];
-    if (!jeu)
+    if (!jeu || !isVisible())
         return;
     hide();
     jeu->AfficherPourJouer();
@@ -221,8 +240,11 @@ void TfrmChoixReussite::changeEvent(QEvent *e)
 
 void TfrmChoixReussite::keyPressEvent(QKeyEvent *e)
 {
+    const int voisine = ReussiteVoisine(ReussiteChoisie, e->key());
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
         btnOk->click();
+    else if (voisine && panListeReussites->hasFocus())
+        lblCasinoClick(Labels()[voisine]); // as a click on that game does
     else
         QWidget::keyPressEvent(e);
 }
