@@ -48,6 +48,18 @@ void Colorer(QWidget *w, QPalette::ColorRole role, const QColor &couleur)
     w->setPalette(p);
 }
 
+// The game list. It holds the keyboard but draws no mark of it (the red
+// label shows where its keys lead), so gaining the focus, as the chooser
+// becomes active, repaints nothing.
+class TListeReussites : public QFrame {
+public:
+    using QFrame::QFrame;
+
+protected:
+    void focusInEvent(QFocusEvent *) override {}
+    void focusOutEvent(QFocusEvent *) override {}
+};
+
 QImage LireApercu(const char *nom)
 {
     QFile fichier(QStringLiteral(":/apercus/%1.jpg").arg(QLatin1String(nom)));
@@ -107,7 +119,7 @@ TfrmChoixReussite::TfrmChoixReussite(QWidget *parent, QImage apercuOuvert)
     btnRegles = new QPushButton(QStringLiteral("Règles"), this);
     btnRegles->setGeometry(616, 8, 97, 25);
 
-    panListeReussites = new QFrame(this);
+    panListeReussites = new TListeReussites(this);
     panListeReussites->setGeometry(8, 48, 241, 249);
     panListeReussites->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panListeReussites->setLineWidth(1);
@@ -175,6 +187,11 @@ void TfrmChoixReussite::InitCommentaires()
 
 void TfrmChoixReussite::AfficherReussite()
 {
+    // Each activation shows the selection again: what is on screen already
+    // is left alone.
+    if (reussiteAffichee == ReussiteChoisie)
+        return;
+    reussiteAffichee = ReussiteChoisie;
     const auto labels = Labels();
     for (int n = 1; n <= 5; ++n) {
         Colorer(labels[n], QPalette::Window, n == ReussiteChoisie ? rouge : aqua);
