@@ -8,7 +8,6 @@
 #include <QDialog>
 #include <QMenuBar>
 #include <QScreen>
-#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -144,9 +143,11 @@ QFont Police(const QString &famille, int pixels, bool gras)
 
 QColor CouleurTexteFixe(QPalette::ColorRole role)
 {
+    // Under a dark theme the style's own palette is dark too (it comes from
+    // the desktop): the light palette's text is black.
     const QPalette bureau = QGuiApplication::palette();
     const bool sombre = bureau.color(QPalette::Window).lightness() < bureau.color(QPalette::WindowText).lightness();
-    return (sombre ? QApplication::style()->standardPalette() : bureau).color(role);
+    return sombre ? QColor(Qt::black) : bureau.color(role);
 }
 
 void SuivrePalette(QWidget *w, std::function<void()> appliquer)

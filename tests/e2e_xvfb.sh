@@ -387,7 +387,11 @@ clavier_et_rafales() {
             sleep 0.1
         done
         xdotool mousemove 0 0
-        sleep 0.3
+        for _ in $(seq 50); do
+            [[ $(xdotool getwindowfocus 2>/dev/null) == "$jeu" ]] && break
+            sleep 0.1
+        done
+        verifier "after the help, the game has the keyboard focus" test "$(xdotool getwindowfocus)" = "$jeu"
         local avant popup
         avant=$(fenetres_visibles)
         xdotool key alt+j
