@@ -49,7 +49,7 @@ QFont Police(const QString &famille, int pixels, bool gras = false);
 // The colour of a text drawn on one of the windows' fixed backgrounds (white,
 // aqua, red, sky blue): the desktop's own where its palette is light. Those
 // backgrounds were chosen for dark text, so under a dark theme it is the
-// light palette's.
+// light palette's, black.
 QColor CouleurTexteFixe(QPalette::ColorRole role = QPalette::WindowText);
 // Runs `appliquer` now, and again whenever the desktop's palette changes
 // while `w` lives.
