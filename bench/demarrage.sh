@@ -1,29 +1,17 @@
 #!/usr/bin/env bash
-# Start-up on an X server: the time from launch to the chooser on screen, and
-# the resident memory once all eight windows exist, beside a minimal Qt window
-# (bare, and with one line of text) measured the same way in the same run.
+# Start-up on an X server: the time from launch to the chooser on screen, the
+# CPU the program spends up to its first paint and in the second after it
+# (work that no one sees), and the resident memory once all eight windows
+# exist, beside a minimal Qt window (bare, and with one line of text)
+# measured the same way in the same run.
 #   xvfb-run -a -s "-screen 0 1280x800x24" bench/demarrage.sh build [runs]
 set -euo pipefail
 build=${1:-build}
 fois=${2:-10}
 
-mesurer() { # command, window title regex: prints "ms kB"
-    local debut fin pid
-    debut=$(date +%s%N)
-    $1 >/dev/null 2>&1 &
-    pid=$!
-    until xdotool search --onlyvisible --name "$2" >/dev/null 2>&1; do
-        if ! kill -0 $pid 2>/dev/null; then
-            echo "$1 ended before showing its window" >&2
-            exit 1
-        fi
-        sleep 0.002 # leave the server and the program to their work
-    done
-    fin=$(date +%s%N)
-    sleep 0.5 # let it settle before reading its memory
-    echo "$(( (fin - debut) / 1000000 )) $(awk '/^VmRSS/ {print $2}' /proc/$pid/status)"
-    kill $pid
-    wait $pid 2>/dev/null || true
+mesurer() { # command, window title regex: "ms kB ms ms"
+    # shellcheck disable=SC2086 # the command comes with its arguments
+    "$(dirname "$0")/premiere_peinture.py" "$2" $1 || exit 1
 }
 
 # The server starts afresh whenever its last client leaves, and refuses
@@ -48,8 +36,10 @@ done
 for i in "${!programmes[@]}"; do
     commande=${programmes[$i]%%:*}
     temps[$i]=$(grep . <<<"${resultats[$i]}" | cut -d' ' -f1 | mediane)
-    printf '%-34s start-up %4s ms (median of %s), resident memory %6s kB\n' "${commande#"$build"/}" \
-        "${temps[$i]}" "$fois" "$(grep . <<<"${resultats[$i]}" | cut -d' ' -f2 | mediane)"
+    colonne() { grep . <<<"${resultats[$i]}" | cut -d' ' -f"$1" | mediane; }
+    printf '%-34s start-up %4s ms, CPU %6s ms to the first paint and %6s ms in the second after it,' \
+        "${commande#"$build"/}" "${temps[$i]}" "$(colonne 3)" "$(colonne 4)"
+    printf ' resident memory %6s kB (medians of %s)\n' "$(colonne 2)" "$fois"
 done
 awk -v l="${temps[0]}" -v b="${temps[1]}" -v t="${temps[2]}" \
     'BEGIN {printf "Ludoval takes %.2f times the bare window, %.2f times the window with text\n", l / b, l / t}'

@@ -1,10 +1,11 @@
 #include "U_52Cartes.h"
 #include "Plateforme.h"
 
+#include <QAccessibleWidget>
 #include <QImage>
-#include <algorithm>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 constexpr const char *nomsDos[] = {
@@ -12,6 +13,43 @@ constexpr const char *nomsDos[] = {
     "ROSES", "SHELL", "CASTLE", "HAND", "DOSSTANDARD", "CROIX", "ROND", "VIDEAQUA",
 };
 constexpr char lettresCouleur[] = {'T', 'K', 'C', 'P'};
+constexpr const char *nomsRang[] = {nullptr, "As", "2", "3", "4", "5", "6", "7", "8", "9", "10",
+                                    "Valet", "Dame", "Roi"};
+constexpr const char *nomsCouleur[] = {"trèfle", "carreau", "cœur", "pique"};
+
+// A card to assistive technology: a picture named after the card, which
+// says when it is chosen, both as a state and in words.
+class TCarteAccessible : public QAccessibleWidget {
+public:
+    explicit TCarteAccessible(TCarte *carte) : QAccessibleWidget(carte, QAccessible::Graphic) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return Carte()->Nom();
+        if (t == QAccessible::Description)
+            return Carte()->Selectionnee() ? QStringLiteral("choisie") : QString();
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State etat = QAccessibleWidget::state();
+        etat.selectable = true;
+        etat.selected = Carte()->Selectionnee();
+        return etat;
+    }
+
+private:
+    const TCarte *Carte() const { return static_cast<const TCarte *>(object()); }
+};
+
+QAccessibleInterface *FabriqueCartes(const QString &classe, QObject *objet)
+{
+    if (classe == QLatin1String(TCarte::staticMetaObject.className()))
+        return new TCarteAccessible(static_cast<TCarte *>(objet));
+    return nullptr;
+}
 } // namespace
 
 QString NomBitmapDos(TDosCarte dos) { return QLatin1String(nomsDos[int(dos)]); }
@@ -25,6 +63,8 @@ QString NomBitmapFace(TCouleurCarte couleur, TValeurCarte valeur)
 
 TCarte::TCarte(QWidget *proprietaire) : QWidget(proprietaire)
 {
+    static const bool nommees = (QAccessible::installFactory(FabriqueCartes), true);
+    Q_UNUSED(nommees);
     resize(Largeur, Hauteur);
     // Opaque: the card covers its whole rectangle, nothing behind needs painting.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -33,18 +73,21 @@ TCarte::TCarte(QWidget *proprietaire) : QWidget(proprietaire)
 void TCarte::SetValeur(int v)
 {
     valeur = TValeurCarte(std::clamp(v, 1, 13));
+    Annoncer(QAccessible::NameChanged);
     Paint();
 }
 
 void TCarte::SetCouleur(TCouleurCarte c)
 {
     couleur = c;
+    Annoncer(QAccessible::NameChanged);
     Paint();
 }
 
 void TCarte::SetFaceVisible(bool f)
 {
     faceVisible = f;
+    Annoncer(QAccessible::NameChanged);
     Paint();
 }
 
@@ -57,12 +100,33 @@ void TCarte::SetDosCarte(TDosCarte d)
 void TCarte::SetSelectionnee(bool s)
 {
     selectionnee = s;
+    Annoncer(QAccessible::DescriptionChanged);
     Paint();
 }
 
 QString TCarte::NomBitmap() const
 {
     return faceVisible ? NomBitmapFace(couleur, valeur) : NomBitmapDos(dosCarte);
+}
+
+QString TCarte::Nom() const
+{
+    if (!faceVisible)
+        return QStringLiteral("Carte retournée");
+    return QStringLiteral("%1 de %2").arg(QLatin1String(nomsRang[valeur]),
+                                          QString::fromUtf8(nomsCouleur[int(couleur)]));
+}
+
+void TCarte::Annoncer(QAccessible::Event evenement)
+{
+    if (evenement == QAccessible::DescriptionChanged) {
+        QAccessible::State choix;
+        choix.selected = true;
+        QAccessibleStateChangeEvent etat(this, choix);
+        QAccessible::updateAccessibility(&etat);
+    }
+    QAccessibleEvent e(this, evenement);
+    QAccessible::updateAccessibility(&e);
 }
 
 void TCarte::Paint()

@@ -2,6 +2,7 @@
 // window with its shuffle and draw.
 #pragma once
 
+#include <QAccessible>
 #include <QImage>
 #include <QPoint>
 #include <QWidget>
@@ -66,6 +67,9 @@ public:
 
     // The picture this card shows now: a face name or a back name.
     QString NomBitmap() const;
+    // What a screen reader says of the card as it lies: "Dame de cœur",
+    // "10 de carreau", or "Carte retournée" face down.
+    QString Nom() const;
 
 signals:
     // Any mouse button pressed anywhere on the card.
@@ -80,6 +84,8 @@ protected:
 
 private:
     void Paint();
+    // Tells assistive technology that the card's name or mark has changed.
+    void Annoncer(QAccessible::Event evenement);
     int ValeurEntiere() const { return valeur; }
     int CouleurEntiere() const { return int(couleur); }
     int DosEntier() const { return int(dosCarte); }

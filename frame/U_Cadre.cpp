@@ -36,17 +36,45 @@ constexpr int hauteurMenu = 24;
 constexpr int hauteurOutils = 26;
 
 // The flat light look of the menu bar and toolbar; the drop-down menus share
-// the menu bar's face. %1: the family of their text.
+// the menu bar's face. %1: the family of their text; %2: the colour of the
+// text on the light grey of an entry under the mouse.
 const char *styleBarres = R"(
     QMenuBar, QMenu, QToolBar, QToolButton { font-family: "%1"; font-size: 11px; }
     QMenuBar { background: palette(window); border: none; }
     QMenuBar::item { padding: 3px 7px; background: transparent; }
-    QMenuBar::item:selected, QMenuBar::item:pressed { background: rgb(208, 208, 208); }
+    QMenuBar::item:selected, QMenuBar::item:pressed { background: rgb(208, 208, 208); color: %2; }
     QToolBar { background: palette(window); border: none; spacing: 1px; padding: 0px 2px; }
     QToolButton { border: 1px solid transparent; padding: 1px 3px; }
-    QToolButton:hover { background: rgb(208, 208, 208); border-color: rgb(160, 160, 160); }
+    QToolButton:hover { background: rgb(208, 208, 208); border-color: rgb(160, 160, 160); color: %2; }
     QToolButton:pressed { background: palette(button); }
 )";
+
+void StylerBarre(QWidget *barre)
+{
+    SuivrePalette(barre, [barre] {
+        barre->setStyleSheet(
+            QLatin1String(styleBarres).arg(PoliceSans, CouleurTexteFixe(QPalette::ButtonText).name()));
+    });
+}
+
+// Calls its function again at every change of the application's palette.
+class TSuiviPalette : public QObject {
+public:
+    TSuiviPalette(QWidget *w, std::function<void()> appliquer) : QObject(w), appliquer(std::move(appliquer))
+    {
+        w->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::ApplicationPaletteChange)
+            appliquer();
+        return false;
+    }
+
+private:
+    std::function<void()> appliquer;
+};
 
 // Swallows the tooltip of a toolbar button whose action has no hint: Qt
 // would otherwise show the caption.
@@ -113,6 +141,21 @@ QFont Police(const QString &famille, int pixels, bool gras)
     return police;
 }
 
+QColor CouleurTexteFixe(QPalette::ColorRole role)
+{
+    // Under a dark theme the style's own palette is dark too (it comes from
+    // the desktop): the light palette's text is black.
+    const QPalette bureau = QGuiApplication::palette();
+    const bool sombre = bureau.color(QPalette::Window).lightness() < bureau.color(QPalette::WindowText).lightness();
+    return sombre ? QColor(Qt::black) : bureau.color(role);
+}
+
+void SuivrePalette(QWidget *w, std::function<void()> appliquer)
+{
+    appliquer();
+    new TSuiviPalette(w, std::move(appliquer));
+}
+
 QPoint PositionCentree(QSize cadre, const QRect &ecran)
 {
     const QPoint centree = ecran.topLeft()
@@ -146,6 +189,11 @@ TBarreEtat::TBarreEtat(int hauteur, int hauteurTexte, QWidget *parent)
                                  "QStatusBar::item { border: none; }"));
     texte->setFont(Police(PoliceSerif, hauteurTexte, true));
     texte->setForegroundRole(QPalette::ButtonText);
+    SuivrePalette(texte, [this] {
+        QPalette p = texte->palette();
+        p.setColor(QPalette::ButtonText, CouleurTexteFixe(QPalette::ButtonText));
+        texte->setPalette(p);
+    });
     texte->setContentsMargins(2, 0, 0, 0);
     addWidget(texte, 1);
 }
@@ -250,7 +298,7 @@ void TfrmJeu::CreerMenus()
     QMenuBar *barre = menuBar();
     barre->setObjectName(QStringLiteral("ActionMainMenuBar1"));
     barre->setFixedHeight(hauteurMenu);
-    barre->setStyleSheet(QLatin1String(styleBarres).arg(PoliceSans));
+    StylerBarre(barre);
 
     QMenu *menuJeu = barre->addMenu(QStringLiteral("&Jeu"));
     entree(menuJeu, JeuNouvellePartie, "&Nouvelle Partie");
@@ -276,7 +324,7 @@ void TfrmJeu::CreerBarreOutils()
     barre->setFixedHeight(hauteurOutils);
     barre->setIconSize(QSize(16, 16));
     barre->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    barre->setStyleSheet(QLatin1String(styleBarres).arg(PoliceSans));
+    StylerBarre(barre);
 
     auto *sansBulle = new TSansBulle(barre);
     QList<QKeySequence> lettresMenus;
@@ -505,6 +553,8 @@ void TfrmJeu::OptionsChoixCouleurTapisExecute()
 
 void TfrmJeu::JeuChoisirReussiteExecute()
 {
+    if (!isVisible())
+        return; // input queued behind the way out: the chooser is shown already
     AbandonnerPartie();
     hide();
     if (ChoixReussite) {

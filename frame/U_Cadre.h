@@ -46,6 +46,15 @@ extern const QString PoliceSans;  // for "MS Sans Serif"
 extern const QString PoliceSerif; // for "Times New Roman"
 QFont Police(const QString &famille, int pixels, bool gras = false);
 
+// The colour of a text drawn on one of the windows' fixed backgrounds (white,
+// aqua, red, sky blue): the desktop's own where its palette is light. Those
+// backgrounds were chosen for dark text, so under a dark theme it is the
+// light palette's, black.
+QColor CouleurTexteFixe(QPalette::ColorRole role = QPalette::WindowText);
+// Runs `appliquer` now, and again whenever the desktop's palette changes
+// while `w` lives.
+void SuivrePalette(QWidget *w, std::function<void()> appliquer);
+
 // Where a window's frame goes to centre it on `ecran`, title bar included. A
 // frame larger than the screen keeps its top-left corner on the screen, so
 // that the title bar and the menu bar stay within reach.

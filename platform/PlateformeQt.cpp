@@ -32,6 +32,10 @@ QString Composant(const QString &donne, const QString &nom, const QString &dossi
     }
     return {};
 }
+
+// The window that last asked for the help. It gets the keyboard back when the
+// viewer closes: without a window manager, nothing else would give it back.
+QPointer<QWidget> demandeurAide;
 } // namespace
 
 TPlateformeQt::TPlateformeQt() : cloche([] { QApplication::beep(); }) { horloge.start(); }
@@ -181,6 +185,10 @@ void TPlateformeQt::LancerAide()
     aide->setStandardOutputFile(QProcess::nullDevice());
     // The viewer ends with the program, whatever it is busy with.
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, aide.data(), [this] { FermerAide(); });
+    QObject::connect(aide.data(), &QProcess::finished, qApp, [] {
+        if (demandeurAide && demandeurAide->isVisible() && !QApplication::activeWindow())
+            demandeurAide->activateWindow();
+    });
     aide->start(programme, {});
     if (!aide->waitForStarted(5000))
         FermerAide();
@@ -197,6 +205,7 @@ void TPlateformeQt::FermerAide()
 
 void TPlateformeQt::OuvrirAide(const QString &fichier, const QString &sujet)
 {
+    demandeurAide = QApplication::activeWindow();
     if (!aide || aide->state() != QProcess::Running)
         LancerAide();
     if (aide) {

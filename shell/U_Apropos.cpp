@@ -58,6 +58,6 @@ void TfrmAPropos::showEvent(QShowEvent *e)
     // Read when first shown: reading the first picture of all loads the
     // toolkit's picture readers, which would slow start-up.
     if (ProgramIcon->pixmap().isNull())
-        ProgramIcon->setPixmap(QPixmap(QStringLiteral(":/icones/apropos-carte.png")));
+        ProgramIcon->setPixmap(QPixmap(QStringLiteral(":/icones/apropos-carte.png"), "png"));
     QDialog::showEvent(e);
 }

@@ -21,6 +21,19 @@ const char *const apercus[] = {nullptr, "apercu-blocus", "apercu-casino", "aperc
                                "apercu-multiples", "apercu-paquets"};
 constexpr int reussiteOuverte = 1; // the chooser opens on Blocus
 
+// The game that a key of the list moves the selection to from game `n`;
+// 0 for a key the list does not take.
+int ReussiteVoisine(int n, int touche)
+{
+    switch (touche) {
+    case Qt::Key_Up: return std::max(n - 1, 1);
+    case Qt::Key_Down: return std::min(n + 1, 5);
+    case Qt::Key_Home: return 1;
+    case Qt::Key_End: return 5;
+    default: return 0;
+    }
+}
+
 // The layout's widths were measured for another rasteriser: a text that
 // comes out a few pixels wider here widens its label rather than lose letters.
 void Placer(QLabel *label, int x, int y, int largeur, int hauteur)
@@ -34,6 +47,18 @@ void Colorer(QWidget *w, QPalette::ColorRole role, const QColor &couleur)
     p.setColor(role, couleur);
     w->setPalette(p);
 }
+
+// The game list. It holds the keyboard but draws no mark of it (the red
+// label shows where its keys lead), so gaining the focus, as the chooser
+// becomes active, repaints nothing.
+class TListeReussites : public QFrame {
+public:
+    using QFrame::QFrame;
+
+protected:
+    void focusInEvent(QFocusEvent *) override {}
+    void focusOutEvent(QFocusEvent *) override {}
+};
 
 QImage LireApercu(const char *nom)
 {
@@ -83,6 +108,7 @@ TfrmChoixReussite::TfrmChoixReussite(QWidget *parent, QImage apercuOuvert)
     setFont(Police(PoliceSans, 11));
     setAutoFillBackground(true);
     Colorer(this, QPalette::Window, Qt::white);
+    SuivrePalette(this, [this] { Colorer(this, QPalette::WindowText, CouleurTexteFixe()); });
 
     Label1 = new QLabel(QStringLiteral("Choisissez une réussite"), this);
     Label1->setFont(Police(PoliceSerif, 21, true));
@@ -93,7 +119,7 @@ TfrmChoixReussite::TfrmChoixReussite(QWidget *parent, QImage apercuOuvert)
     btnRegles = new QPushButton(QStringLiteral("Règles"), this);
     btnRegles->setGeometry(616, 8, 97, 25);
 
-    panListeReussites = new QFrame(this);
+    panListeReussites = new TListeReussites(this);
     panListeReussites->setGeometry(8, 48, 241, 249);
     panListeReussites->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panListeReussites->setLineWidth(1);
@@ -161,9 +187,18 @@ void TfrmChoixReussite::InitCommentaires()
 
 void TfrmChoixReussite::AfficherReussite()
 {
+    // Each activation shows the selection again: what is on screen already
+    // is left alone.
+    if (reussiteAffichee == ReussiteChoisie)
+        return;
+    reussiteAffichee = ReussiteChoisie;
     const auto labels = Labels();
-    for (int n = 1; n <= 5; ++n)
+    for (int n = 1; n <= 5; ++n) {
         Colorer(labels[n], QPalette::Window, n == ReussiteChoisie ? rouge : aqua);
+        labels[n]->setAccessibleDescription(n == ReussiteChoisie ? QStringLiteral("choisie") : QString());
+    }
+    // The list holds the keyboard: a screen reader says where its keys lead.
+    panListeReussites->setAccessibleName(labels[ReussiteChoisie]->text());
     lblReussiteSelectionnee->setText(QString::fromUtf8(titres[ReussiteChoisie]));
     // Drawn at its own size from the top-left corner; a missing picture
     // leaves the area white.
@@ -180,20 +215,26 @@ const QImage &TfrmChoixReussite::Apercu(int n)
 
 void TfrmChoixReussite::lblCasinoClick(TLabelReussite *label)
 {
+    if (!isVisible())
+        return; // input that reached the chooser before it gave way to a game
     ReussiteChoisie = quint8(label->Tag());
     AfficherReussite();
 }
 
 void TfrmChoixReussite::lblCasinoDblClick(TLabelReussite *label)
 {
+    if (!isVisible())
+        return;
     ReussiteChoisie = quint8(label->Tag());
     LancerReussite();
 }
 
 void TfrmChoixReussite::LancerReussite()
 {
+    // Only from the chooser on screen: input queued behind a launch must not
+    // open a second game.
     TfrmJeu *jeu = Jeux[ReussiteChoisie];
-    if (!jeu)
+    if (!jeu || !isVisible())
         return;
     hide();
     jeu->AfficherPourJouer();
@@ -216,8 +257,11 @@ void TfrmChoixReussite::changeEvent(QEvent *e)
 
 void TfrmChoixReussite::keyPressEvent(QKeyEvent *e)
 {
+    const int voisine = ReussiteVoisine(ReussiteChoisie, e->key());
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
         btnOk->click();
+    else if (voisine && panListeReussites->hasFocus())
+        lblCasinoClick(Labels()[voisine]); // as a click on that game does
     else
         QWidget::keyPressEvent(e);
 }

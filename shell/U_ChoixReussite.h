@@ -79,4 +79,6 @@ protected:
 
 private:
     void InitCommentaires();
+    int reussiteAffichee = 0; // the game whose title, picture and summary are shown
+
 };

@@ -2,6 +2,7 @@
 #include "Plateforme.h"
 
 #include <QApplication>
+#include <QImageReader>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStyleFactory>
@@ -33,15 +34,22 @@ private:
     std::function<void()> suite;
 };
 
-// The program's icon, for every window that exists or will.
+// The program's icon, for every window that exists or will. Its pictures
+// are read as the PNG files they are: a reader left to find out the format
+// loads the toolkit's other image readers to ask each of them.
 void PoserIcone()
 {
     if (!QApplication::windowIcon().isNull())
         return;
     QIcon icone;
+    auto ajouter = [&icone](const QString &fichier) {
+        QImageReader lecteur(fichier, "png");
+        lecteur.setAutoDetectImageFormat(false);
+        icone.addPixmap(QPixmap::fromImage(lecteur.read()));
+    };
     for (int taille : {16, 32, 48, 64, 128})
-        icone.addFile(QStringLiteral(":/icones/ludoval-%1.png").arg(taille));
-    icone.addFile(QStringLiteral(":/icones/ludoval.png"));
+        ajouter(QStringLiteral(":/icones/ludoval-%1.png").arg(taille));
+    ajouter(QStringLiteral(":/icones/ludoval.png"));
     QApplication::setWindowIcon(icone);
 }
 } // namespace

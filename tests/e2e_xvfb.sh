@@ -12,7 +12,10 @@
 #   made smaller than designed;
 #   the windows are centred with their frame, and carry the program's icon;
 #   the sound player is found beside the program;
-#   the rules help opens beside the game, which goes on whatever the file.
+#   the rules help opens beside the game, which goes on whatever the file;
+#   Up, Down, Home and End move the chooser's selection as clicks do;
+#   input that comes in one burst never puts two windows on screen;
+#   once the help viewer closes, the game has the keyboard again.
 set -uo pipefail
 ludoval=$(readlink -f "$1")
 reussis=0
@@ -62,6 +65,9 @@ fenetres_visibles() {
     done
 }
 combien() { fenetres_visibles | wc -l; }
+titres() { # of the windows on screen, to tell what went wrong
+    for id in $(fenetres_visibles); do xprop -id "$id" WM_NAME | sed 's/.*= //'; done | paste -sd,
+}
 # The window carries the program's icon, in its five sizes from 16 to 128
 # pixels (it comes just after the chooser's first paint).
 iconee() { # id
@@ -109,6 +115,45 @@ clic() { # id x y button: at a client point
     read -r X Y <<<"$(position "$1")"
     # shellcheck disable=SC2086 # the button may come with options
     xdotool mousemove $((X + $2)) $((Y + $3)) click $4
+}
+
+# Input as fast as the server takes it: button presses and releases sent
+# through XTEST and flushed at once, so that they queue up behind each other.
+rafale() { # "x y clicks"...: screen points, each clicked so many times
+    /usr/bin/python3 - "$@" <<'EOF'
+import sys
+from Xlib import X, display
+from Xlib.ext import xtest
+d = display.Display()
+for point in sys.argv[1:]:
+    x, y, n = map(int, point.split())
+    xtest.fake_input(d, X.MotionNotify, x=x, y=y)
+    for _ in range(n):
+        xtest.fake_input(d, X.ButtonPress, 1)
+        xtest.fake_input(d, X.ButtonRelease, 1)
+d.flush()
+EOF
+}
+# Asks a window to close, as a window manager's close box does.
+fermer() { # id
+    /usr/bin/python3 - "$1" <<'EOF'
+import sys
+from Xlib import X, display, protocol
+d = display.Display()
+w = d.create_resource_object('window', int(sys.argv[1], 0))
+w.send_event(protocol.event.ClientMessage(
+    window=w, client_type=d.intern_atom('WM_PROTOCOLS'),
+    data=(32, [d.intern_atom('WM_DELETE_WINDOW'), X.CurrentTime, 0, 0, 0])))
+d.flush()
+EOF
+}
+# The client point of game n's name in the chooser's list.
+label() { echo $((8 + 15 + 40)) $((48 + 32 + 40 * ($1 - 1) + 15)); }
+# The screen point of a client point of window `id`.
+ecran_point() { # id x y
+    local X Y
+    read -r X Y <<<"$(position "$1")"
+    echo $((X + $2)) $((Y + $3))
 }
 
 # The Blocus des quatorze layout: the bottom card of columns 0 to 3 lies on
@@ -276,6 +321,101 @@ done
     for _ in $(seq 40); do printf '<table border=1><tr><td>x'; done
 } >"$travail/cwd/ludoval.html"
 partie "without a window manager, hostile files around"
+
+# ---- the chooser's keys, bursts of input and the keyboard after the help,
+# without a window manager ----
+clavier_et_rafales() {
+    echo "== the keyboard and bursts of input, without a window manager"
+    mkdir -p "$travail/calme"
+    (cd "$travail/calme" && exec "$ludoval" >"$travail/journal" 2>&1) &
+    programme=$!
+    local choix jeu touche n x y rouge
+    if ! choix=$(fenetre '^Ludoval$'); then
+        echec "the chooser appears"
+        return
+    fi
+    sleep 0.5
+    # The game list has the keyboard: each key leaves the chooser exactly as
+    # a click on the game it leads to does (red label, title, preview, summary).
+    for touche in "Down 2" "Down 3" "End 5" "Up 4" "Home 1" "Up 1" "End 5"; do
+        read -r touche n <<<"$touche"
+        xdotool key "$touche"
+        sleep 0.3
+        capturer "$choix" 0 0 792 470 "$travail/touche.png"
+        read -r x y <<<"$(label "$n")"
+        rouge=$(pixel "$choix" "$x" $((y - 13))) # above the name, in its label
+        clic "$choix" "$x" "$y" 1
+        sleep 0.3
+        capturer "$choix" 0 0 792 470 "$travail/clic.png"
+        verifier "$touche selects game $n as a click does" test "$rouge" = "255,0,0" -a \
+            "$(compare -metric AE "$travail/touche.png" "$travail/clic.png" null: 2>&1)" = 0
+    done
+    xdotool key Return
+    verifier "Enter opens the game the keys chose" fenetre '^Les petits paquets$' >/dev/null
+    sleep 0.5
+    xdotool key alt+j c # back, by the menu's access letters
+    choix=$(fenetre '^Ludoval$') || return
+    sleep 0.5
+    xdotool key Home
+
+    # OK, then a double click on "Petits paquets", in one burst: Blocus alone.
+    rafale "$(ecran_point "$choix" 448 440) 1" "$(ecran_point "$choix" $(label 5)) 2"
+    jeu=$(fenetre '^Le blocus des quatorze$')
+    sleep 1.5
+    verifier "OK then a double click, in one burst: one window on screen, the game of OK ($(titres))" \
+        test "$(combien)" -eq 1 -a -n "$jeu"
+    xdotool key alt+j c
+    choix=$(fenetre '^Ludoval$') || return
+    sleep 0.5
+    # Double clicks on "Casino" then on "Petits paquets", in one burst: Casino alone.
+    rafale "$(ecran_point "$choix" $(label 2)) 2" "$(ecran_point "$choix" $(label 5)) 2"
+    jeu=$(fenetre '^Casino$')
+    sleep 1.5
+    verifier "two double clicks in one burst: one window on screen, the first game ($(titres))" \
+        test "$(combien)" -eq 1 -a -n "$jeu"
+    [[ -n $jeu ]] || return
+    verifier "the deal ends" attendre_immobile "$jeu"
+
+    # The rules help, closed: the keyboard is the game's again, wherever the
+    # mouse is.
+    xdotool key alt+a r
+    local aide
+    if aide=$(fenetre '^Aide de Ludoval$'); then
+        fermer "$aide"
+        for _ in $(seq 50); do
+            pgrep -P "$programme" -x ludoval-aide >/dev/null || break
+            sleep 0.1
+        done
+        xdotool mousemove 0 0
+        for _ in $(seq 50); do
+            [[ $(xdotool getwindowfocus 2>/dev/null) == "$jeu" ]] && break
+            sleep 0.1
+        done
+        verifier "after the help, the game has the keyboard focus" test "$(xdotool getwindowfocus)" = "$jeu"
+        local avant popup
+        avant=$(fenetres_visibles)
+        xdotool key alt+j
+        sleep 0.5
+        popup=$(comm -13 <(echo "$avant" | sort) <(fenetres_visibles | sort) | head -1)
+        verifier "after the help, Alt+J opens the Jeu menu" test -n "$popup"
+        [[ -n $popup ]] && xdotool key Escape && sleep 0.3
+        capturer "$jeu" 0 50 792 480 "$travail/avant-donne.png"
+        xdotool key ctrl+n
+        sleep 1
+        capturer "$jeu" 0 50 792 480 "$travail/pendant-donne.png"
+        if pareilles "$travail/avant-donne.png" "$travail/pendant-donne.png"; then
+            echec "after the help, Ctrl+N deals"
+        else
+            ok "after the help, Ctrl+N deals"
+        fi
+    else
+        echec "the help viewer opens"
+    fi
+    kill "$programme" 2>/dev/null
+    wait "$programme" 2>/dev/null
+    programme=
+}
+clavier_et_rafales
 
 # ---- second pass: under openbox ----
 if command -v openbox >/dev/null; then

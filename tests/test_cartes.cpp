@@ -2,6 +2,7 @@
 #include "PlateformeTest.h"
 #include "U_52Cartes.h"
 
+#include <QAccessible>
 #include <QScreen>
 #include <QSet>
 #include <QTest>
@@ -72,6 +73,7 @@ private slots:
     void generateur();
     void melanger();
     void tirerCarte();
+    void nomsAccessibles();
 };
 
 void TestCartes::artDesCartes()
@@ -359,6 +361,41 @@ void TestCartes::tirerCarte()
     QVERIFY(!talon.TirerCarte(sortie));
     QCOMPARE(sortie, &temoin);
     QCOMPARE(talon.Sommet(), -1);
+}
+
+void TestCartes::nomsAccessibles()
+{
+    // What a screen reader reads of a card: its name, and whether it is chosen.
+    TTable table;
+    TCarte *carte = NouvelleCarte(&table, QPoint(10, 10));
+    carte->show();
+    QAccessibleInterface *lue = QAccessible::queryAccessibleInterface(carte);
+    QVERIFY(lue);
+    QCOMPARE(QAccessible::queryAccessibleInterface(&table)->indexOfChild(lue) >= 0, true);
+    QCOMPARE(lue->text(QAccessible::Name), QStringLiteral("Carte retournée"));
+    carte->SetFaceVisible(true);
+    const struct {
+        int valeur;
+        TCouleurCarte couleur;
+        const char *nom;
+    } cas[] = {{12, TCouleurCarte::Coeur, "Dame de cœur"}, {1, TCouleurCarte::Pique, "As de pique"},
+               {10, TCouleurCarte::Carreau, "10 de carreau"}, {11, TCouleurCarte::Trefle, "Valet de trèfle"},
+               {13, TCouleurCarte::Pique, "Roi de pique"}};
+    for (const auto &c : cas) {
+        carte->SetValeur(c.valeur);
+        carte->SetCouleur(c.couleur);
+        QCOMPARE(lue->text(QAccessible::Name), QString::fromUtf8(c.nom));
+    }
+    QVERIFY(!lue->state().selected);
+    QCOMPARE(lue->text(QAccessible::Description), QString());
+
+    // Chosen, face up or down.
+    carte->SetSelectionnee(true);
+    QVERIFY(lue->state().selected);
+    QCOMPARE(lue->text(QAccessible::Description), QStringLiteral("choisie"));
+    carte->SetFaceVisible(false);
+    QCOMPARE(lue->text(QAccessible::Name), QStringLiteral("Carte retournée"));
+    QCOMPARE(lue->text(QAccessible::Description), QStringLiteral("choisie"));
 }
 
 QTEST_MAIN(TestCartes)

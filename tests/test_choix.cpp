@@ -5,7 +5,10 @@
 #include "U_Jpeg.h"
 #include "U_Ludoval.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QMenuBar>
+#include <QToolButton>
 #include <QFile>
 #include <QFrame>
 #include <QPointer>
@@ -24,6 +27,36 @@ const QColor rouge(255, 0, 0);
 QPoint PointLabel(TLabelReussite *label) { return label->mapTo(label->window(), QPoint(40, 15)); }
 
 QColor Fond(QWidget *w) { return w->palette().color(QPalette::Window); }
+
+// The contrast ratio of two colours, from 1 to 21, by their relative luminance.
+double Contraste(QColor a, QColor b)
+{
+    auto luminance = [](QColor c) {
+        auto canal = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * canal(c.redF()) + 0.7152 * canal(c.greenF()) + 0.0722 * canal(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// A text as drawn in `zone` of its window: its background is the commonest
+// colour there, its ink the colour that stands out most from it.
+double ContrasteTexte(QWidget *fenetre, QRect zone)
+{
+    const QImage image = fenetre->grab(zone).toImage().convertToFormat(QImage::Format_RGB32);
+    QHash<QRgb, int> nombres;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++nombres[image.pixel(x, y)];
+    QRgb fond = 0;
+    for (auto it = nombres.cbegin(); it != nombres.cend(); ++it)
+        if (it.value() > nombres.value(fond))
+            fond = it.key();
+    double contraste = 1;
+    for (auto it = nombres.cbegin(); it != nombres.cend(); ++it)
+        contraste = std::max(contraste, Contraste(QColor(fond), QColor(it.key())));
+    return contraste;
+}
 
 // Runs `action` once the modal dialog about to open is on screen.
 void QuandOuvert(QDialog *dialogue, std::function<void()> action)
@@ -62,6 +95,8 @@ private slots:
     void cadreRedimensionnable();
     void icone();
     void finitionsDifferees();
+    void themeSombre();
+    void nomsAccessibles();
 };
 
 void TestChoix::demarrage()
@@ -462,4 +497,77 @@ void TestChoix::finitionsDifferees()
     // Finished once only: the same deck, one toolbar.
     QCOMPARE(casino.Talon(), talon);
     QCOMPARE(casino.findChildren<QToolBar *>().size(), 1);
+}
+
+void TestChoix::themeSombre()
+{
+    // Every text of the chooser, a game window and the about box, on
+    // whatever it is drawn on, where the text reads the window as it is.
+    TfrmJeu &jeu = ludoval->frmPetitsPaquets;
+    jeu.show();
+    jeu.BarreEtat()->SetTexte(QStringLiteral("Choisissez deux cartes."));
+    auto verifierTextes = [&](QWidget *fenetre) {
+        for (QWidget *w : fenetre->findChildren<QWidget *>()) {
+            auto *label = qobject_cast<QLabel *>(w);
+            auto *bouton = qobject_cast<QAbstractButton *>(w);
+            if (!w->isVisible() || !(label ? !label->text().isEmpty() : bouton ? !bouton->text().isEmpty()
+                                                                              : bool(qobject_cast<QMenuBar *>(w))))
+                continue;
+            QRect zone(w->mapTo(fenetre, QPoint()), w->size());
+            if (qobject_cast<QToolButton *>(w))
+                zone.setLeft(zone.left() + 22); // the text beside the picture
+            const double contraste = ContrasteTexte(fenetre, zone);
+            if (contraste < 4.5)
+                QFAIL(qPrintable(QStringLiteral("%1 \"%2\": contrast %3")
+                                     .arg(QLatin1String(w->metaObject()->className()),
+                                          label ? label->text() : bouton ? bouton->text() : QString())
+                                     .arg(contraste, 0, 'f', 2)));
+        }
+    };
+    const QImage clair = Choix().grab().toImage();
+    const QImage barreClaire = jeu.grab().toImage();
+
+    // A dark desktop: light text on dark grey.
+    const QPalette palette = QApplication::palette();
+    QPalette sombre = palette;
+    for (auto [role, couleur] : {std::pair{QPalette::Window, QColor(53, 53, 53)},
+                                 {QPalette::Button, QColor(53, 53, 53)}, {QPalette::Base, QColor(42, 42, 42)},
+                                 {QPalette::WindowText, QColor(240, 240, 240)},
+                                 {QPalette::ButtonText, QColor(240, 240, 240)}, {QPalette::Text, QColor(240, 240, 240)}})
+        sombre.setColor(role, couleur);
+    QApplication::setPalette(sombre);
+    for (QWidget *fenetre : std::initializer_list<QWidget *>{&Choix(), &jeu, &ludoval->frmAPropos})
+        verifierTextes(fenetre);
+    // The label of the selected game, on red.
+    Cliquer(&Choix(), PointLabel(Choix().lblCasino));
+    verifierTextes(&Choix());
+    // A toolbar button under the mouse: its light grey.
+    auto *bouton = static_cast<QToolButton *>(jeu.findChild<QToolBar *>()->widgetForAction(jeu.JeuQuitter));
+    QTest::mouseMove(&jeu, bouton->mapTo(&jeu, QPoint(30, 10)));
+    QTRY_VERIFY(bouton->underMouse());
+    const QRect texte(bouton->mapTo(&jeu, QPoint(22, 0)), bouton->size() - QSize(22, 0));
+    QVERIFY(ContrasteTexte(&jeu, texte) >= 4.5);
+    QTest::mouseMove(&jeu, QPoint(400, 300));
+
+    // Back on the light desktop, everything is as it was.
+    QApplication::setPalette(palette);
+    Cliquer(&Choix(), PointLabel(Choix().lblBlocusQuatorze));
+    QCOMPARE(Choix().grab().toImage(), clair);
+    QCOMPARE(jeu.grab().toImage(), barreClaire);
+}
+
+void TestChoix::nomsAccessibles()
+{
+    // A screen reader reads the games' names, which say the selected one; the
+    // list that holds the keyboard is named after it.
+    auto lire = [](QWidget *w, QAccessible::Text t) { return QAccessible::queryAccessibleInterface(w)->text(t); };
+    for (int choisie : {1, 2}) {
+        const auto labels = Choix().Labels();
+        for (int n = 1; n <= 5; ++n) {
+            QCOMPARE(lire(labels[n], QAccessible::Name), labels[n]->text());
+            QCOMPARE(lire(labels[n], QAccessible::Description), n == choisie ? QStringLiteral("choisie") : QString());
+        }
+        QCOMPARE(lire(Choix().panListeReussites, QAccessible::Name), labels[choisie]->text());
+        Cliquer(&Choix(), PointLabel(Choix().lblCasino));
+    }
 }
