@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 
 paquets=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libjpeg-dev libfontconfig-dev
          qt6-translations-l10n fonts-liberation xvfb xauth xdotool x11-utils imagemagick openbox
-         dpkg-dev file appstream desktop-file-utils man-db)
+         dpkg-dev file appstream desktop-file-utils man-db lintian qt6-svg-dev weston qt6-wayland)
 
 installer_paquets() {
     local manquants=()

@@ -14,7 +14,8 @@
 //   and each of them again at 32 x 32 for high-density screens, under the
 //   same name with "@2x" (nouvelle@2x.png ...), where Qt looks for it;
 //   the program icon, the four suits on a light tile:
-//     ludoval.png (256 x 256) and ludoval-16/32/48/64/128.png
+//     ludoval.png (256 x 256), ludoval-16/22/24/32/48/64/128.png, and
+//     ludoval.svg, the same drawing for any size
 //   the about-box picture, the top-left corner of a three of diamonds:
 //     apropos-carte.png (64 x 64)
 //
@@ -27,6 +28,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QSvgGenerator>
 #include <QTransform>
 
 #include <cmath>
@@ -404,12 +406,9 @@ QImage drawProgramIcon16()
     return img;
 }
 
-QImage drawProgramIcon(int size)
+// From 22 pixels up, the same drawing at any size, on any paint device.
+void paintProgramIcon(QPainter &p, int size)
 {
-    if (size == kTool)
-        return drawProgramIcon16();
-    QImage img = blankImage(size, size);
-    QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
     const double s = size / 256.0;
     // Outline width in pixels: never under one pixel, so small sizes keep a
@@ -445,7 +444,38 @@ QImage drawProgramIcon(int size)
     p.fillPath(placed(spadePath(), QPointF(half + offset, half - offset), height), kCardBlack);
     p.fillPath(placed(clubPath(), QPointF(half - offset, half + offset), height), kCardBlack);
     p.fillPath(placed(diamondPath(), QPointF(half + offset, half + offset), height), kCardRed);
+}
+
+QImage drawProgramIcon(int size)
+{
+    if (size == kTool)
+        return drawProgramIcon16();
+    QImage img = blankImage(size, size);
+    QPainter p(&img);
+    paintProgramIcon(p, size);
     return img;
+}
+
+// The scalable icon: the 256-pixel drawing as SVG.
+bool saveProgramIconSvg(const QDir &dir, const char *name)
+{
+    constexpr int size = 256;
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    QSvgGenerator svg;
+    svg.setFileName(path);
+    svg.setSize(QSize(size, size));
+    svg.setViewBox(QRect(0, 0, size, size));
+    svg.setTitle(QStringLiteral("Ludoval"));
+    {
+        QPainter p(&svg);
+        if (!p.isActive()) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return false;
+        }
+        paintProgramIcon(p, size);
+    }
+    std::printf("%s scalable\n", qPrintable(path));
+    return true;
 }
 
 // ---------------------------------------------------------------------------
@@ -724,10 +754,11 @@ int main(int argc, char **argv)
     ok &= save(drawColour2x(), dir, "couleur@2x.png");
     ok &= save(drawChoose2x(), dir, "choisir@2x.png");
     ok &= save(drawProgramIcon(256), dir, "ludoval.png");
-    for (int size : {16, 32, 48, 64, 128}) {
+    for (int size : {16, 22, 24, 32, 48, 64, 128}) {
         const QByteArray name = "ludoval-" + QByteArray::number(size) + ".png";
         ok &= save(drawProgramIcon(size), dir, name.constData());
     }
+    ok &= saveProgramIconSvg(dir, "ludoval.svg");
     ok &= save(drawAboutCard(), dir, "apropos-carte.png");
     return ok ? 0 : 1;
 }
