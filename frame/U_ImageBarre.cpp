@@ -11,10 +11,13 @@ class TMoteurImageBarre final : public QIconEngine {
 public:
     explicit TMoteurImageBarre(const QString &nom) : nom(nom) {}
 
-    // `taille` counts device pixels, `echelle` device pixels a unit.
+    // `taille` counts device pixels, `echelle` device pixels a unit. Each
+    // drawing serves its own density, and the next finer one those between.
     QPixmap scaledPixmap(const QSize &taille, QIcon::Mode mode, QIcon::State, qreal echelle) override
     {
-        const QString suffixe = echelle > 1 ? QStringLiteral("@2x") : QString();
+        const QString suffixe = echelle > 1.5 ? QStringLiteral("@2x")
+                              : echelle > 1   ? QStringLiteral("@1.5x")
+                                              : QString();
         QPixmap image(QStringLiteral(":/icones/%1%2.png").arg(nom, suffixe));
         if (image.isNull())
             return image;

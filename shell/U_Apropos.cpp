@@ -56,8 +56,14 @@ TfrmAPropos::TfrmAPropos(QWidget *parent)
 void TfrmAPropos::showEvent(QShowEvent *e)
 {
     // Read when first shown: reading the first picture of all loads the
-    // toolkit's picture readers, which would slow start-up.
-    if (ProgramIcon->pixmap().isNull())
-        ProgramIcon->setPixmap(QPixmap(QStringLiteral(":/icones/apropos-carte.png"), "png"));
+    // toolkit's picture readers, which would slow start-up. Drawn at the
+    // image's size, and again at twice it for any denser screen.
+    const int densite = devicePixelRatioF() > 1 ? 2 : 1;
+    if (ProgramIcon->pixmap().isNull() || ProgramIcon->pixmap().devicePixelRatio() != densite) {
+        const QString suffixe = densite > 1 ? QStringLiteral("@2x") : QString();
+        QPixmap image(QStringLiteral(":/icones/apropos-carte%1.png").arg(suffixe), "png");
+        image.setDevicePixelRatio(densite);
+        ProgramIcon->setPixmap(image);
+    }
     QDialog::showEvent(e);
 }

@@ -60,12 +60,17 @@ protected:
     void focusOutEvent(QFocusEvent *) override {}
 };
 
-QImage LireApercu(const char *nom)
+// The picture at one pixel a unit, or its twin drawn at two for any denser
+// screen.
+QImage LireApercu(const char *nom, int densite)
 {
-    QFile fichier(QStringLiteral(":/apercus/%1.jpg").arg(QLatin1String(nom)));
+    const QString suffixe = densite > 1 ? QStringLiteral("@2x") : QString();
+    QFile fichier(QStringLiteral(":/apercus/%1%2.jpg").arg(QLatin1String(nom), suffixe));
     if (!fichier.open(QIODevice::ReadOnly))
         return {};
-    return DecoderJpeg(fichier.readAll());
+    QImage image = DecoderJpeg(fichier.readAll());
+    image.setDevicePixelRatio(densite);
+    return image;
 }
 } // namespace
 
@@ -163,11 +168,11 @@ TfrmChoixReussite::TfrmChoixReussite(QWidget *parent, QImage apercuOuvert)
     InitCommentaires();
     ReussiteChoisie = reussiteOuverte;
     if (!apercuOuvert.isNull())
-        Apercus[reussiteOuverte] = std::move(apercuOuvert);
+        (apercuOuvert.devicePixelRatio() > 1 ? ApercusFins : Apercus)[reussiteOuverte] = std::move(apercuOuvert);
     AfficherReussite();
 }
 
-QImage TfrmChoixReussite::LireApercuOuvert() { return LireApercu(apercus[reussiteOuverte]); }
+QImage TfrmChoixReussite::LireApercuOuvert(int densite) { return LireApercu(apercus[reussiteOuverte], densite); }
 
 void TfrmChoixReussite::InitCommentaires()
 {
@@ -208,9 +213,11 @@ void TfrmChoixReussite::AfficherReussite()
 
 const QImage &TfrmChoixReussite::Apercu(int n)
 {
-    if (!Apercus[n])
-        Apercus[n] = LireApercu(apercus[n]);
-    return *Apercus[n];
+    const int densite = DensiteApercus(devicePixelRatioF());
+    std::optional<QImage> &apercu = (densite > 1 ? ApercusFins : Apercus)[n];
+    if (!apercu)
+        apercu = LireApercu(apercus[n], densite);
+    return *apercu;
 }
 
 void TfrmChoixReussite::lblCasinoClick(TLabelReussite *label)

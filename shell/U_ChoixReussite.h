@@ -37,18 +37,23 @@ public:
     // `apercuOuvert`: the preview the chooser opens on, if already decoded
     // (by LireApercuOuvert); otherwise the chooser decodes it.
     explicit TfrmChoixReussite(QWidget *parent = nullptr, QImage apercuOuvert = {});
-    // Decodes the preview the chooser opens on; safe on any thread, before
-    // the application exists.
-    static QImage LireApercuOuvert();
+    // Decodes the preview the chooser opens on, in the density given (see
+    // DensiteApercus); safe on any thread, before the application exists.
+    static QImage LireApercuOuvert(int densite = 1);
+    // The previews exist at one pixel a unit and at two: the density that
+    // suits a screen of `ratio` device pixels a unit.
+    static int DensiteApercus(qreal ratio) { return ratio > 1 ? 2 : 1; }
 
     // The game windows by game number, 1 to 5; set by start-up.
     std::array<TfrmJeu *, 6> Jeux{};
 
     quint8 ReussiteChoisie = 1;
     std::array<QString, 6> Commentaires; // by game number, 1 to 5
-    // The preview picture of a game, decoded when first shown.
+    // The preview picture of a game, decoded when first shown, in the
+    // density of the chooser's screen.
     const QImage &Apercu(int n);
     std::array<std::optional<QImage>, 6> Apercus; // by game number; empty until decoded
+    std::array<std::optional<QImage>, 6> ApercusFins; // the same at twice the density
 
     QLabel *Label1;
     QLabel *lblReussiteSelectionnee;

@@ -3,6 +3,7 @@
 #include "U_Ludoval.h"
 
 #include <QApplication>
+#include <future>
 
 int main(int argc, char *argv[])
 {
@@ -11,8 +12,14 @@ int main(int argc, char *argv[])
     QImage apercu;
     TLecturePolices polices([&apercu] { apercu = TfrmChoixReussite::LireApercuOuvert(); });
     QApplication app(argc, argv);
+    // A denser screen shows that preview's finer twin, decoded meanwhile.
+    std::future<QImage> apercuFin;
+    if (const int densite = TfrmChoixReussite::DensiteApercus(app.devicePixelRatio()); densite > 1)
+        apercuFin = std::async(std::launch::async, TfrmChoixReussite::LireApercuOuvert, densite);
     PreparerApplication();
     polices.Attendre();
+    if (apercuFin.valid())
+        apercu = apercuFin.get();
     // The chooser comes first; the game windows' bars and decks wait until
     // it is on screen.
     TfrmJeu::DiffererFinitions = true;

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# End to end on a real X server (run under xvfb-run): what only a real server
+# End to end on a real X server (run by sous_xvfb.sh): what only a real server
 # shows, with real clicks and keys. The program is played twice: without a
 # window manager, from a directory holding hostile sounds and a hostile help
 # file, then under openbox (when it is installed) from an empty directory.

@@ -1,9 +1,13 @@
-// High-density screens: the card art and the toolbar images exist twice, and
+// High-density screens: the card art, the toolbar images, the chooser's
+// previews and the about box's picture exist at more than one density, and
 // every surface gets the drawing that suits its device pixel ratio. The test
 // runs once at the ordinary ratio and once under QT_SCALE_FACTOR=2.
 #include "PlateformeTest.h"
+#include "U_Apropos.h"
 #include "U_Cadre.h"
+#include "U_ChoixReussite.h"
 #include "U_ImageBarre.h"
+#include "U_Jpeg.h"
 
 #include <QAction>
 #include <QDirIterator>
@@ -34,11 +38,12 @@ QImage Negatif(QImage image)
     return image;
 }
 
-// A picture with transparency laid on a neutral grey, as a toolbar shows it.
-QImage SurGris(const QImage &image)
+// A picture with transparency laid on a background, by default the neutral
+// grey of a toolbar.
+QImage SurGris(const QImage &image, const QColor &couleur = QColor(0x80, 0x80, 0x80))
 {
     QImage fond(image.size(), QImage::Format_RGB32);
-    fond.fill(QColor(0x80, 0x80, 0x80));
+    fond.fill(couleur);
     QPainter(&fond).drawImage(0, 0, Argb(image));
     return fond;
 }
@@ -80,23 +85,22 @@ void MemesSujets(const QMap<QString, QImage> &grossieres, const QMap<QString, QI
     }
 }
 
-// The pictures of a resource folder, coarse and fine apart, by bare name.
-void Images(const QString &dossier, const QString &extension, QMap<QString, QImage> &grossieres,
-              QMap<QString, QImage> &fines)
+// The pictures of a resource folder by density ("", "@1.5x", "@2x"), then
+// by bare name.
+QMap<QString, QMap<QString, QImage>> Images(const QString &dossier, const QString &extension)
 {
+    QMap<QString, QMap<QString, QImage>> images;
     QDirIterator it(dossier);
     while (it.hasNext()) {
         const QString fichier = it.next();
-        QString nom = QFileInfo(fichier).completeBaseName();
-        if (QFileInfo(fichier).suffix() != extension || nom.startsWith(QLatin1String("ludoval"))
+        const QString nom = QFileInfo(fichier).fileName().chopped(extension.size() + 1);
+        if (!fichier.endsWith(u'.' + extension) || nom.startsWith(QLatin1String("ludoval"))
             || nom.startsWith(QLatin1String("apropos-")))
             continue; // the program icon and the about-box picture have sizes of their own
-        const QImage image(fichier);
-        if (nom.endsWith(QLatin1String("@2x")))
-            fines.insert(nom.chopped(3), image);
-        else
-            grossieres.insert(nom, image);
+        const qsizetype arobase = nom.indexOf(u'@');
+        images[arobase < 0 ? QString() : nom.mid(arobase)].insert(nom.left(arobase), QImage(fichier));
     }
+    return images;
 }
 
 // Where `motif`'s opaque pixels all appear in `image`, or (-1, -1).
@@ -146,12 +150,14 @@ private slots:
     void carteDansUneFenetre();
     void imagesDeLaBarre();
     void barreOutilsSelonLaFenetre();
+    void apercusEtAPropos();
 };
 
 void TestDensite::cartesEnDeuxDensites()
 {
-    QMap<QString, QImage> grossieres, fines;
-    Images(QStringLiteral(":/cartes"), QStringLiteral("bmp"), grossieres, fines);
+    auto cartes = Images(QStringLiteral(":/cartes"), QStringLiteral("bmp"));
+    const auto &grossieres = cartes[QString()], &fines = cartes[QStringLiteral("@2x")];
+    QCOMPARE(cartes.size(), 2);
     QCOMPARE(grossieres.size(), 67);
     for (auto f = fines.begin(); f != fines.end(); ++f) {
         QCOMPARE(f->size(), QSize(142, 192));
@@ -229,32 +235,39 @@ void TestDensite::carteDansUneFenetre()
 
 void TestDensite::imagesDeLaBarre()
 {
-    QMap<QString, QImage> grossieres, fines;
-    Images(QStringLiteral(":/icones"), QStringLiteral("png"), grossieres, fines);
+    auto icones = Images(QStringLiteral(":/icones"), QStringLiteral("png"));
+    const auto &grossieres = icones[QString()], &moyennes = icones[QStringLiteral("@1.5x")],
+               &fines = icones[QStringLiteral("@2x")];
+    QCOMPARE(icones.size(), 3);
     QCOMPARE(QStringList(grossieres.keys()),
              QStringList({"apropos", "choisir", "couleur", "dos", "nouvelle", "quitter", "regle"}));
-    QMap<QString, QImage> grises, finesGrises;
+    QMap<QString, QImage> grises, moyennesGrises, finesGrises;
     for (auto g = grossieres.begin(); g != grossieres.end(); ++g) {
         QCOMPARE(g->size(), QSize(16, 16));
+        QCOMPARE(moyennes.value(g.key()).size(), QSize(24, 24));
         QCOMPARE(fines.value(g.key()).size(), QSize(32, 32));
         grises.insert(g.key(), SurGris(*g));
+        moyennesGrises.insert(g.key(), SurGris(moyennes[g.key()]));
         finesGrises.insert(g.key(), SurGris(fines[g.key()]));
     }
     MemesSujets(grises, finesGrises, 24.0);
+    // Brought down by two thirds, a drawing's edges fall between pixels.
+    MemesSujets(grises, moyennesGrises, 30.0);
 
-    // The image of an entry: the coarse picture at one pixel a unit, the
-    // finer one at two, and the finer one shrunk in between.
+    // The image of an entry: at one, one and a half and two pixels a unit,
+    // the drawing made for that density, pixel for pixel; in between, the
+    // next finer one shrunk.
     for (const QString &nom : grossieres.keys()) {
         const QIcon image = ImageBarre(nom);
         QCOMPARE(Argb(image.pixmap(QSize(16, 16), 1.0).toImage()), Argb(grossieres[nom]));
         const QPixmap a2 = image.pixmap(QSize(16, 16), 2.0);
         QCOMPARE(a2.devicePixelRatio(), 2.0);
         QCOMPARE(Argb(a2.toImage()), Argb(fines[nom]));
-        const QPixmap a150 = image.pixmap(QSize(16, 16), 1.5);
-        QCOMPARE(a150.size(), QSize(24, 24));
-        const QImage attendue = fines[nom].scaled(24, 24, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        const double ecart150 = Ecart(SurGris(a150.toImage()), SurGris(attendue));
-        QVERIFY2(ecart150 < 3, qPrintable(QStringLiteral("%1: %2").arg(nom).arg(ecart150)));
+        QCOMPARE(Argb(image.pixmap(QSize(16, 16), 1.5).toImage()), Argb(moyennes[nom]));
+        const QImage a125 = image.pixmap(QSize(16, 16), 1.25).toImage();
+        const QImage attendue = moyennes[nom].scaled(20, 20, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        const double ecart125 = Ecart(SurGris(a125), SurGris(attendue));
+        QVERIFY2(ecart125 < 3, qPrintable(QStringLiteral("%1: %2").arg(nom).arg(ecart125)));
     }
 }
 
@@ -278,7 +291,7 @@ void TestDensite::barreOutilsSelonLaFenetre()
     for (QAction *action : barre->actions()) {
         const QString nom = images.value(action->objectName());
         QVERIFY2(!nom.isEmpty(), qPrintable(action->objectName()));
-        // Between the two densities too, the entry's image is the finer one shrunk.
+        // At 150 % too, the entry's image is the one of ImageBarre.
         const QPixmap a150 = action->icon().pixmap(QSize(16, 16), 1.5);
         QCOMPARE(a150.size(), QSize(24, 24));
         QCOMPARE(Argb(a150.toImage()), Argb(ImageBarre(nom).pixmap(QSize(16, 16), 1.5).toImage()));
@@ -288,6 +301,48 @@ void TestDensite::barreOutilsSelonLaFenetre()
         ++boutons;
     }
     QCOMPARE(boutons, 7);
+}
+
+void TestDensite::apercusEtAPropos()
+{
+    // Each preview has a twin twice its size that shows the same game.
+    auto apercus = Images(QStringLiteral(":/apercus"), QStringLiteral("jpg"));
+    const auto &grossiers = apercus[QString()], &fins = apercus[QStringLiteral("@2x")];
+    QCOMPARE(apercus.size(), 2);
+    QCOMPARE(fins.keys(), grossiers.keys());
+    QCOMPARE(grossiers.size(), 5);
+    for (auto f = fins.begin(); f != fins.end(); ++f) {
+        const QImage &grossier = grossiers[f.key()];
+        QCOMPARE(f->size(), grossier.size() * 2);
+        const double ecart = Ecart(Reduite(*f, grossier.size()), grossier);
+        QVERIFY2(ecart < 4, qPrintable(QStringLiteral("%1: %2").arg(f.key()).arg(ecart)));
+    }
+
+    // The chooser shows each game's preview drawn for its screen's density,
+    // pixel for pixel.
+    TfrmChoixReussite choix;
+    choix.show();
+    QCoreApplication::processEvents();
+    const bool dense = choix.devicePixelRatioF() > 1;
+    const QString suffixe = dense ? QStringLiteral("@2x") : QString();
+    const char *const noms[] = {nullptr, "blocus", "casino", "melange", "multiples", "paquets"};
+    for (int n = 1; n <= 5; ++n) {
+        choix.ReussiteChoisie = quint8(n);
+        choix.AfficherReussite();
+        QFile fichier(QStringLiteral(":/apercus/apercu-%1%2.jpg").arg(QLatin1String(noms[n]), suffixe));
+        QVERIFY(fichier.open(QIODevice::ReadOnly));
+        const QImage attendu = DecoderJpeg(fichier.readAll());
+        const QRect zone(QPoint(0, 0), attendu.size() / (dense ? 2 : 1));
+        QCOMPARE(Rgb(choix.imgReussiteSelectionnee->grab(zone).toImage()), Rgb(attendu));
+    }
+
+    // The about box's picture: drawn at its size, or at twice it, on aqua.
+    TfrmAPropos apropos;
+    apropos.show();
+    QCoreApplication::processEvents();
+    const QImage image(QStringLiteral(":/icones/apropos-carte%1.png").arg(suffixe));
+    QCOMPARE(image.size(), QSize(33, 33) * (dense ? 2 : 1));
+    QCOMPARE(Rgb(apropos.ProgramIcon->grab().toImage()), SurGris(image, QColor(0, 255, 255)));
 }
 
 QTEST_MAIN(TestDensite)

@@ -12,11 +12,14 @@
 //     couleur.png   a plain aqua square                   (Choix couleur tapis)
 //     choisir.png   a playing card on green baize         (Choisir une réussite)
 //   and each of them again at 32 x 32 for high-density screens, under the
-//   same name with "@2x" (nouvelle@2x.png ...), where Qt looks for it;
+//   same name with "@2x" (nouvelle@2x.png ...), and that finer drawing made
+//   again at 24 x 24 for screens of 150 %, with "@1.5x";
 //   the program icon, the four suits on a light tile:
-//     ludoval.png (256 x 256) and ludoval-16/32/48/64/128.png
+//     ludoval.png (256 x 256), ludoval-16/22/24/32/48/64/128.png, and
+//     ludoval.svg, the same drawing for any size
 //   the about-box picture, the top-left corner of a three of diamonds:
-//     apropos-carte.png (64 x 64)
+//     apropos-carte.png (33 x 33, the size it is shown at) and
+//     apropos-carte@2x.png (66 x 66)
 //
 // Run it with QT_QPA_PLATFORM=offscreen; it needs no display and no font.
 #include "art.h"
@@ -27,12 +30,14 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QSvgGenerator>
 #include <QTransform>
 
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <map>
+#include <string>
 #include <vector>
 
 namespace {
@@ -404,12 +409,9 @@ QImage drawProgramIcon16()
     return img;
 }
 
-QImage drawProgramIcon(int size)
+// From 22 pixels up, the same drawing at any size, on any paint device.
+void paintProgramIcon(QPainter &p, int size)
 {
-    if (size == kTool)
-        return drawProgramIcon16();
-    QImage img = blankImage(size, size);
-    QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
     const double s = size / 256.0;
     // Outline width in pixels: never under one pixel, so small sizes keep a
@@ -445,7 +447,38 @@ QImage drawProgramIcon(int size)
     p.fillPath(placed(spadePath(), QPointF(half + offset, half - offset), height), kCardBlack);
     p.fillPath(placed(clubPath(), QPointF(half - offset, half + offset), height), kCardBlack);
     p.fillPath(placed(diamondPath(), QPointF(half + offset, half + offset), height), kCardRed);
+}
+
+QImage drawProgramIcon(int size)
+{
+    if (size == kTool)
+        return drawProgramIcon16();
+    QImage img = blankImage(size, size);
+    QPainter p(&img);
+    paintProgramIcon(p, size);
     return img;
+}
+
+// The scalable icon: the 256-pixel drawing as SVG.
+bool saveProgramIconSvg(const QDir &dir, const char *name)
+{
+    constexpr int size = 256;
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    QSvgGenerator svg;
+    svg.setFileName(path);
+    svg.setSize(QSize(size, size));
+    svg.setViewBox(QRect(0, 0, size, size));
+    svg.setTitle(QStringLiteral("Ludoval"));
+    {
+        QPainter p(&svg);
+        if (!p.isActive()) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return false;
+        }
+        paintProgramIcon(p, size);
+    }
+    std::printf("%s scalable\n", qPrintable(path));
+    return true;
 }
 
 // ---------------------------------------------------------------------------
@@ -467,12 +500,13 @@ QPainterPath threePath()
     return t;
 }
 
-QImage drawAboutCard()
+// Drawn in a square of 64 units, brought to `size` pixels by the painter.
+QImage drawAboutCard(int size)
 {
-    constexpr int size = 64;
     QImage img = blankImage(size, size);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
+    p.scale(size / 64.0, size / 64.0);
     // The card reaches beyond the right and bottom edges; only its rounded
     // top-left corner shows.
     const QRectF card(2.5, 2.5, 160.0, 220.0);
@@ -505,20 +539,23 @@ QImage drawAboutCard()
 // the same 16 units, so the places above hold here too. Straight edges stay
 // on whole units (whole pairs of pixels), round and slanted ones are
 // antialiased, and the details that one pixel could only hint at get their
-// real shape.
+// real shape. The same drawings made at 1.5 pixels a unit give the 24 x 24
+// images, drawn at their size rather than shrunk from 32.
 
-constexpr int kDensity = 2;
+constexpr qreal kDensity = 2;
+constexpr qreal kDensity150 = 1.5;
 
-QImage denseImage()
+QImage denseImage(qreal density)
 {
-    QImage img = blankImage(kTool * kDensity, kTool * kDensity);
-    img.setDevicePixelRatio(kDensity);
+    const int size = qRound(kTool * density);
+    QImage img = blankImage(size, size);
+    img.setDevicePixelRatio(density);
     return img;
 }
 
-QImage drawNewGame2x()
+QImage drawNewGame2x(qreal density)
 {
-    QImage img = denseImage();
+    QImage img = denseImage(density);
     QPainter p(&img);
     for (const FanCard &card : kFan)
         paintCard(p, card.corners, card.fill, kFanOutline, true);
@@ -531,9 +568,9 @@ QImage drawNewGame2x()
     return img;
 }
 
-QImage drawQuit2x()
+QImage drawQuit2x(qreal density)
 {
-    QImage img = denseImage();
+    QImage img = denseImage(density);
     QPainter p(&img);
     const QColor frame(0x3b, 0x24, 0x12), wood(0xb0, 0x6c, 0x32), panel(0x86, 0x4e, 0x22);
     p.fillRect(QRectF(1, 1, 9, 14), frame);
@@ -560,9 +597,9 @@ QImage drawQuit2x()
     return img;
 }
 
-QImage drawRules2x()
+QImage drawRules2x(qreal density)
 {
-    QImage img = denseImage();
+    QImage img = denseImage(density);
     QPainter p(&img);
     const QColor edge(0x2c, 0x10, 0x44), spine(0x55, 0x1f, 0x86), cover(0x84, 0x3c, 0xc8);
     const QColor light(0xa4, 0x68, 0xdc), paper(0xfa, 0xf6, 0xe8), paperShade(0xcf, 0xc8, 0xb4);
@@ -592,9 +629,10 @@ QImage drawRules2x()
 
 // Each pixel takes the mean colour of 4 x 4 points spread over it: smooth
 // edges, and the facets still meet along straight lines.
-QImage drawAbout2x()
+QImage drawAbout2x(qreal density)
 {
-    constexpr int size = kTool * kDensity, samples = 4;
+    const int size = qRound(kTool * density);
+    constexpr int samples = 4;
     QImage img = blankImage(size, size);
     const QPolygonF star = starPolygon(kStarCentre, 7.7, 3.5);
     for (int y = 0; y < size; ++y)
@@ -602,8 +640,8 @@ QImage drawAbout2x()
             int r = 0, g = 0, b = 0;
             for (int j = 0; j < samples; ++j)
                 for (int i = 0; i < samples; ++i) {
-                    const QPointF at((x + (i + 0.5) / samples) / kDensity,
-                                     (y + (j + 0.5) / samples) / kDensity);
+                    const QPointF at((x + (i + 0.5) / samples) / density,
+                                     (y + (j + 0.5) / samples) / density);
                     const QColor c = aboutColourAt(star, at);
                     r += c.red();
                     g += c.green();
@@ -615,33 +653,53 @@ QImage drawAbout2x()
     return img;
 }
 
-// The same weave with strands four pixels wide and gaps of two; each strand
-// shows its lower or right edge a shade darker where it passes over.
-QImage drawBack2x()
+// The same weave at a higher density, each pixel taking the colour at its
+// centre, so that every edge stays hard: in the 16 units of the small image,
+// the card from 1 to 15 across, its border one unit wide, strands two units
+// wide and gaps of one from unit 1. At 32 x 32 strands are four pixels wide
+// and gaps two; at 24 x 24 three, and gaps of two and one in turn. Each
+// strand shows its lower or right edge a shade darker where it passes over.
+QImage drawBack2x(qreal density)
 {
-    constexpr int size = kTool * kDensity;
+    const int size = qRound(kTool * density);
     QImage img = blankImage(size, size);
     const QColor ground(0x10, 0x1e, 0x50);
     const QColor blue(0x2a, 0x5c, 0xe0), white(0xff, 0xff, 0xff);
     const QColor blueShade(0x1a, 0x3c, 0x9c), whiteShade(0xb8, 0xc8, 0xe8);
     const QColor blueEdge(0x22, 0x4c, 0xbc), whiteEdge(0xdc, 0xe4, 0xf4);
+    auto unit = [density](int pixel) { return (pixel + 0.5) / density; };
+    // Where a pixel lies across the strands: the number of its period, whether
+    // it is on the strand, and whether it is the strand's last pixel.
+    struct Place {
+        int period;
+        bool on, last;
+    };
+    auto place = [&](int pixel) {
+        auto at = [&](int p) {
+            const double t = unit(p) - 1.0;
+            const int period = int(std::floor(t / 3.0));
+            return std::pair{period, t - 3.0 * period < 2.0};
+        };
+        const auto [period, on] = at(pixel);
+        return Place{period, on, on && !at(pixel + 1).second};
+    };
+    const int left = int(std::floor(density)), right = size - 1 - left;
     for (int y = 0; y < size; ++y)
-        for (int x = 2; x <= 29; ++x) {
+        for (int x = left; x <= right; ++x) {
             // Corners rounded by a pixel: the outermost three of each are cut.
-            const int cx = std::min(x - 2, 29 - x), cy = std::min(y, size - 1 - y);
+            const int cx = std::min(x - left, right - x), cy = std::min(y, size - 1 - y);
             if (cx + cy < 1 || (cx == 0 && cy == 1) || (cx == 1 && cy == 0))
                 continue;
-            const bool edge = cx < 2 || cy < 2;
+            const bool border = unit(x) < 2 || unit(x) > 14 || unit(y) < 1 || unit(y) > 15;
             QColor c = ground;
-            if (!edge) {
-                const int u = x - 2, v = y - 2;
-                const bool inRow = v % 6 < 4, inColumn = u % 6 < 4;
-                const bool blueOver = ((u / 6) + (v / 6)) % 2 == 0;
-                if (inRow && inColumn)
-                    c = blueOver ? (v % 6 == 3 ? blueEdge : blue) : (u % 6 == 3 ? whiteEdge : white);
-                else if (inRow)
+            if (!border) {
+                const Place across = place(x), down = place(y);
+                const bool blueOver = (across.period + down.period) % 2 == 0;
+                if (down.on && across.on)
+                    c = blueOver ? (down.last ? blueEdge : blue) : (across.last ? whiteEdge : white);
+                else if (down.on)
                     c = blueOver ? blue : blueShade;
-                else if (inColumn)
+                else if (across.on)
                     c = blueOver ? whiteShade : white;
             }
             img.setPixelColor(x, y, c);
@@ -649,25 +707,25 @@ QImage drawBack2x()
     return img;
 }
 
-QImage drawColour2x()
+QImage drawColour2x(qreal density)
 {
-    QImage img = denseImage();
+    QImage img = denseImage(density);
     QPainter p(&img);
     p.fillRect(QRectF(1, 1, 14, 14), QColor(0x30, 0x30, 0x30));
     p.fillRect(QRectF(2, 2, 12, 12), QColor(0, 255, 255));
     return img;
 }
 
-QImage drawChoose2x()
+QImage drawChoose2x(qreal density)
 {
-    constexpr int size = kTool * kDensity;
+    const int size = qRound(kTool * density);
     QImage img = blankImage(size, size);
     // The cloth and its faint diagonal grain, pixel by pixel.
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x)
             img.setPixelColor(x, y, (x + 2 * y) % 7 == 0 ? QColor(0x1a, 0x72, 0x2f)
                                                          : QColor(0x1e, 0x7e, 0x34));
-    img.setDevicePixelRatio(kDensity);
+    img.setDevicePixelRatio(density);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
@@ -716,18 +774,23 @@ int main(int argc, char **argv)
     ok &= save(drawBack(), dir, "dos.png");
     ok &= save(drawColour(), dir, "couleur.png");
     ok &= save(drawChoose(), dir, "choisir.png");
-    ok &= save(drawNewGame2x(), dir, "nouvelle@2x.png");
-    ok &= save(drawQuit2x(), dir, "quitter@2x.png");
-    ok &= save(drawRules2x(), dir, "regle@2x.png");
-    ok &= save(drawAbout2x(), dir, "apropos@2x.png");
-    ok &= save(drawBack2x(), dir, "dos@2x.png");
-    ok &= save(drawColour2x(), dir, "couleur@2x.png");
-    ok &= save(drawChoose2x(), dir, "choisir@2x.png");
+    for (const auto &[density, suffix] : {std::pair{kDensity, "@2x"}, std::pair{kDensity150, "@1.5x"}}) {
+        const auto name = [suffix](const char *base) { return std::string(base) + suffix + ".png"; };
+        ok &= save(drawNewGame2x(density), dir, name("nouvelle").c_str());
+        ok &= save(drawQuit2x(density), dir, name("quitter").c_str());
+        ok &= save(drawRules2x(density), dir, name("regle").c_str());
+        ok &= save(drawAbout2x(density), dir, name("apropos").c_str());
+        ok &= save(drawBack2x(density), dir, name("dos").c_str());
+        ok &= save(drawColour2x(density), dir, name("couleur").c_str());
+        ok &= save(drawChoose2x(density), dir, name("choisir").c_str());
+    }
     ok &= save(drawProgramIcon(256), dir, "ludoval.png");
-    for (int size : {16, 32, 48, 64, 128}) {
+    for (int size : {16, 22, 24, 32, 48, 64, 128}) {
         const QByteArray name = "ludoval-" + QByteArray::number(size) + ".png";
         ok &= save(drawProgramIcon(size), dir, name.constData());
     }
-    ok &= save(drawAboutCard(), dir, "apropos-carte.png");
+    ok &= saveProgramIconSvg(dir, "ludoval.svg");
+    ok &= save(drawAboutCard(33), dir, "apropos-carte.png");
+    ok &= save(drawAboutCard(66), dir, "apropos-carte@2x.png");
     return ok ? 0 : 1;
 }

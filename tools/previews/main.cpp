@@ -20,7 +20,9 @@
 // Each picture is drawn at the size of the whole game window (client area,
 // title bar and borders) and then reduced to 500 pixels wide in its own
 // proportions; the wider Multiples de sept window leaves the rest of its
-// picture's height white, like the chooser around it.
+// picture's height white, like the chooser around it. Each has a twin drawn
+// at twice the density, from the window drawn with its finer card art, for
+// high-density screens: apercu-blocus@2x.jpg (1000 x 724) and so on.
 // The game runs on the tests' platform double, so the deal is fixed by its
 // seed and takes no real time; the same program always writes the same files.
 //
@@ -125,12 +127,22 @@ void DessinerBouton(QPainter &p, const QRect &boite, bool fermer)
     }
 }
 
+// A picture of `taille` units at `densite` pixels a unit.
+QImage Surface(QSize taille, int densite)
+{
+    QImage image(taille * densite, QImage::Format_RGB32);
+    image.setDevicePixelRatio(densite);
+    return image;
+}
+
 // The whole window around a client area: title bar with the program icon,
-// the caption, the minimise and close boxes, and thin borders.
+// the caption, the minimise and close boxes, and thin borders; in the
+// client's density.
 QImage Fenetre(const QImage &client, const QString &caption)
 {
-    QImage image(client.width() + 2 * bordure, client.height() + hauteurTitre + bordure,
-                 QImage::Format_RGB32);
+    const int densite = int(client.devicePixelRatio());
+    const QSize unites = client.deviceIndependentSize().toSize();
+    QImage image = Surface(QSize(unites.width() + 2 * bordure, unites.height() + hauteurTitre + bordure), densite);
     image.fill(cadreBas);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -138,12 +150,14 @@ QImage Fenetre(const QImage &client, const QString &caption)
     QLinearGradient degrade(0, 0, 0, hauteurTitre);
     degrade.setColorAt(0, cadreHaut);
     degrade.setColorAt(1, cadreBas);
-    p.fillRect(0, 0, image.width(), hauteurTitre, degrade);
+    const QRectF cadre(QPointF(0, 0), image.deviceIndependentSize());
+    p.fillRect(QRectF(0, 0, cadre.width(), hauteurTitre), degrade);
     p.setPen(cadreTrait);
     p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(image.rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    p.drawRect(cadre.adjusted(0.5, 0.5, -0.5, -0.5));
 
-    p.drawImage(bordure + 2, (hauteurTitre - 16) / 2, QImage(QStringLiteral(":/icones/ludoval-16.png")));
+    const QImage icone(QStringLiteral(":/icones/ludoval-%1.png").arg(16 * densite));
+    p.drawImage(QRectF(bordure + 2, (hauteurTitre - 16) / 2, 16, 16), icone);
     QFont police;
     police.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     police.setStyleHint(QFont::SansSerif);
@@ -151,12 +165,12 @@ QImage Fenetre(const QImage &client, const QString &caption)
     police.setPixelSize(12);
     p.setFont(police);
     p.setPen(Qt::white);
-    p.drawText(QRect(bordure + 24, 0, image.width() - 100, hauteurTitre), Qt::AlignLeft | Qt::AlignVCenter,
+    p.drawText(QRect(bordure + 24, 0, int(cadre.width()) - 100, hauteurTitre), Qt::AlignLeft | Qt::AlignVCenter,
                caption);
 
     const QSize boite(19, 15);
     const int haut = (hauteurTitre - boite.height()) / 2;
-    const int droite = image.width() - bordure - 1;
+    const int droite = int(cadre.width()) - bordure - 1;
     DessinerBouton(p, QRect(QPoint(droite - boite.width() + 1, haut), boite), true);
     DessinerBouton(p, QRect(QPoint(droite - 2 * boite.width() - 1, haut), boite), false);
 
@@ -184,30 +198,43 @@ int JouerPuisChoisir(int paires, const std::function<int()> &jouable, const std:
     return choisie;
 }
 
-// Reduced to 500 pixels wide in its own proportions, at the top of a white
-// picture `hauteur` high.
+// Reduced to 500 units wide in its own proportions, at the top of a white
+// picture `hauteur` units high, in the image's density.
 QImage Reduire(const QImage &image, int hauteur)
 {
-    QImage apercu(largeurApercu, hauteur, QImage::Format_RGB32);
+    const int densite = int(image.devicePixelRatio());
+    QImage apercu = Surface(QSize(largeurApercu, hauteur), densite);
     apercu.fill(Qt::white);
     QPainter p(&apercu);
-    p.drawImage(0, 0, image.scaledToWidth(largeurApercu, Qt::SmoothTransformation));
+    QImage reduite = image.scaledToWidth(largeurApercu * densite, Qt::SmoothTransformation);
+    reduite.setDevicePixelRatio(densite);
+    p.drawImage(0, 0, reduite);
     return apercu;
 }
 
-// The game window in its frame, reduced; nothing if it is not at its size.
-QImage Photographier(TfrmJeu &fenetre, int hauteur)
+// A preview and its twin at twice the density.
+struct TPhotos {
+    QImage simple, double_;
+};
+
+// The game window in its frame, reduced, in both densities; nothing if the
+// window is not at its size.
+TPhotos Photographier(TfrmJeu &fenetre, int hauteur)
 {
-    const QImage client = fenetre.grab().toImage();
-    if (client.size() != fenetre.Donnees().client)
+    if (fenetre.size() != fenetre.Donnees().client)
         return {};
-    return Reduire(Fenetre(client, QString::fromUtf8(fenetre.Donnees().caption)), hauteur);
+    auto photo = [&](int densite) {
+        QImage client = Surface(fenetre.size(), densite);
+        fenetre.render(&client);
+        return Reduire(Fenetre(client, QString::fromUtf8(fenetre.Donnees().caption)), hauteur);
+    };
+    return {photo(1), photo(2)};
 }
 
 // Le blocus des quatorze in play: the window deals, a few pairs that total
 // fourteen leave the table, and one more card is chosen. Everything goes
 // through clicks on the shown window, as a player would play.
-QImage ApercuBlocus(int hauteur)
+TPhotos ApercuBlocus(int hauteur)
 {
     TPlateformeTest plateforme;
     plateforme.graine = graineBlocus;
@@ -246,7 +273,7 @@ QImage ApercuBlocus(int hauteur)
 
 // Le mélange in play: the window deals, a few pairs that follow each other
 // are covered from the stock, and one more card is chosen, all through clicks.
-QImage ApercuMelange(int hauteur)
+TPhotos ApercuMelange(int hauteur)
 {
     TPlateformeTest plateforme;
     plateforme.graine = graineMelange;
@@ -281,7 +308,7 @@ QImage ApercuMelange(int hauteur)
 // Multiples de sept in play: the window deals, the row grows from the
 // stock, a group adding up to a multiple of seven leaves it, the row grows
 // again and one card is marked. Everything goes through clicks.
-QImage ApercuMultiples(int hauteur)
+TPhotos ApercuMultiples(int hauteur)
 {
     TPlateformeTest plateforme;
     plateforme.graine = graineMultiples;
@@ -329,7 +356,7 @@ QImage ApercuMultiples(int hauteur)
 // Les petits paquets in play: the window deals, pairs of equal tops leave
 // the table until a packet is empty, and one more top card is chosen, all
 // through clicks on the shown window.
-QImage ApercuPaquets(int hauteur)
+TPhotos ApercuPaquets(int hauteur)
 {
     TPlateformeTest plateforme;
     plateforme.graine = grainePaquets;
@@ -383,7 +410,7 @@ QImage ApercuPaquets(int hauteur)
 
 // Casino in play: the window deals, a few pairs of one rank that touch leave
 // the grid, which closes up and is refilled, and one more card is chosen.
-QImage ApercuCasino(int hauteur)
+TPhotos ApercuCasino(int hauteur)
 {
     TPlateformeTest plateforme;
     plateforme.graine = graineCasino;
@@ -437,23 +464,27 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    struct TApercu { const char *fichier; QImage image; };
+    struct TApercu { const char *nom; TPhotos photos; };
     const TApercu apercus[] = {
-        {"apercu-blocus.jpg", ApercuBlocus(362)},
-        {"apercu-casino.jpg", ApercuCasino(375)},
-        {"apercu-melange.jpg", ApercuMelange(375)},
-        {"apercu-multiples.jpg", ApercuMultiples(369)},
-        {"apercu-paquets.jpg", ApercuPaquets(375)},
+        {"apercu-blocus", ApercuBlocus(362)},
+        {"apercu-casino", ApercuCasino(375)},
+        {"apercu-melange", ApercuMelange(375)},
+        {"apercu-multiples", ApercuMultiples(369)},
+        {"apercu-paquets", ApercuPaquets(375)},
     };
     for (const TApercu &apercu : apercus) {
-        const QString chemin = dossier.filePath(QLatin1String(apercu.fichier));
-        if (apercu.image.isNull()) {
-            std::fprintf(stderr, "ludoval-apercus: could not draw %s\n", apercu.fichier);
-            return 1;
-        }
-        if (!EcrireJpeg(apercu.image, chemin)) {
-            std::fprintf(stderr, "ludoval-apercus: cannot write %s\n", qPrintable(chemin));
-            return 1;
+        const std::pair<const char *, QImage> fichiers[] = {{".jpg", apercu.photos.simple},
+                                                            {"@2x.jpg", apercu.photos.double_}};
+        for (const auto &[suffixe, image] : fichiers) {
+            const QString chemin = dossier.filePath(QLatin1String(apercu.nom) + QLatin1String(suffixe));
+            if (image.isNull()) {
+                std::fprintf(stderr, "ludoval-apercus: could not draw %s\n", qPrintable(chemin));
+                return 1;
+            }
+            if (!EcrireJpeg(image, chemin)) {
+                std::fprintf(stderr, "ludoval-apercus: cannot write %s\n", qPrintable(chemin));
+                return 1;
+            }
         }
     }
     return 0;
