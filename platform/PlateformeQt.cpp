@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <chrono>
 #include <tuple>
+#include <xcb/xcb.h>
 
 namespace {
 // One of the program's own parts: the file given, or else `nom` beside the
@@ -33,9 +34,29 @@ QString Composant(const QString &donne, const QString &nom, const QString &dossi
     return {};
 }
 
-// The window that last asked for the help. It gets the keyboard back when the
-// viewer closes: without a window manager, nothing else would give it back.
-QPointer<QWidget> demandeurAide;
+// Once the help viewer has closed, the program's window on screen gets the
+// keyboard back: without a window manager, nothing else would give it back.
+void RendreClavier()
+{
+    if (QApplication::activeWindow())
+        return;
+    const QWidgetList fenetres = QApplication::topLevelWidgets();
+    const auto trouvee = std::find_if(fenetres.begin(), fenetres.end(), [](QWidget *w) {
+        return w->isVisible() && (w->windowType() == Qt::Window || w->windowType() == Qt::Dialog);
+    });
+    if (trouvee == fenetres.end())
+        return;
+    QWidget *fenetre = *trouvee;
+    fenetre->activateWindow();
+    // Qt dates its request with the last event it saw, older than the
+    // viewer's own focus: the X server would refuse it. Asked for now, it
+    // takes.
+    if (auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>()) {
+        xcb_set_input_focus(x11->connection(), XCB_INPUT_FOCUS_PARENT, xcb_window_t(fenetre->winId()),
+                            XCB_CURRENT_TIME);
+        xcb_flush(x11->connection());
+    }
+}
 } // namespace
 
 TPlateformeQt::TPlateformeQt() : cloche([] { QApplication::beep(); }) { horloge.start(); }
@@ -185,10 +206,7 @@ void TPlateformeQt::LancerAide()
     aide->setStandardOutputFile(QProcess::nullDevice());
     // The viewer ends with the program, whatever it is busy with.
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, aide.data(), [this] { FermerAide(); });
-    QObject::connect(aide.data(), &QProcess::finished, qApp, [] {
-        if (demandeurAide && demandeurAide->isVisible() && !QApplication::activeWindow())
-            demandeurAide->activateWindow();
-    });
+    QObject::connect(aide.data(), &QProcess::finished, qApp, &RendreClavier);
     aide->start(programme, {});
     if (!aide->waitForStarted(5000))
         FermerAide();
@@ -205,7 +223,6 @@ void TPlateformeQt::FermerAide()
 
 void TPlateformeQt::OuvrirAide(const QString &fichier, const QString &sujet)
 {
-    demandeurAide = QApplication::activeWindow();
     if (!aide || aide->state() != QProcess::Running)
         LancerAide();
     if (aide) {

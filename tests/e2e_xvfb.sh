@@ -18,17 +18,8 @@
 #   once the help viewer closes, the game has the keyboard again.
 set -uo pipefail
 ludoval=$(readlink -f "$1")
-reussis=0
-echecs=0
-ok() { echo "ok: $*"; reussis=$((reussis + 1)); }
-echec() { echo "FAIL: $*" >&2; echecs=$((echecs + 1)); }
-verifier() { # message, command...: ok or FAIL
-    local message=$1
-    shift
-    if "$@"; then ok "$message"; else echec "$message"; fi
-}
-
 travail=$(mktemp -d)
+source "$(dirname "$0")/e2e_commun.sh"
 programme=
 wm=
 fin() {
@@ -40,17 +31,6 @@ trap fin EXIT
 
 # ---- looking at the screen ----
 
-fenetre() { # title regex: the id of the window so named once it is on screen
-    for _ in $(seq 200); do
-        xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 && return 0
-        sleep 0.05
-    done
-    return 1
-}
-visible() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
-position() { # id: the client area's top-left corner on the screen
-    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} END {print x, y}'
-}
 taille() { xwininfo -id "$1" | awk '/^  Width/ {w = $2} /^  Height/ {h = $2} END {print w, h}'; }
 ecran() { xwininfo -root | awk '/^  Width/ {w = $2} /^  Height/ {h = $2} END {print w, h}'; }
 cadre() { # id: the frame's left, right, top and bottom (0 0 0 0 without a window manager)
@@ -78,26 +58,9 @@ iconee() { # id
     done
     return 1
 }
-# A region of the screen, client coordinates of window `id`, into file `f`.
-capturer() { # id x y w h f
-    local X Y
-    read -r X Y <<<"$(position "$1")"
-    import -window root -crop "$4x$5+$((X + $2))+$((Y + $3))" +repage "$6" 2>/dev/null
-}
-pareilles() { [[ $(compare -metric AE "$1" "$2" null: 2>&1) == 0 ]]; }
 pixel() { # id x y: the colour at a client point, as "r,g,b"
     capturer "$1" "$2" "$3" 1 1 "$travail/pixel.png"
     convert "$travail/pixel.png" -format '%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]' info:
-}
-attendre_immobile() { # id: until the table no longer moves (a deal has ended)
-    capturer "$1" 0 50 792 480 "$travail/avant.png"
-    for _ in $(seq 60); do
-        sleep 0.4
-        capturer "$1" 0 50 792 480 "$travail/apres.png"
-        pareilles "$travail/avant.png" "$travail/apres.png" && return 0
-        mv "$travail/apres.png" "$travail/avant.png"
-    done
-    return 1
 }
 centree() { # id: the window with its frame lies in the middle of the screen
     local X Y w h g d t b W H
@@ -110,13 +73,6 @@ centree() { # id: the window with its frame lies in the middle of the screen
     echo "   frame at $x0,$y0, $fw x $fh, on a screen of $W x $H" >&2
     return 1
 }
-clic() { # id x y button: at a client point
-    local X Y
-    read -r X Y <<<"$(position "$1")"
-    # shellcheck disable=SC2086 # the button may come with options
-    xdotool mousemove $((X + $2)) $((Y + $3)) click $4
-}
-
 # Input as fast as the server takes it: button presses and releases sent
 # through XTEST and flushed at once, so that they queue up behind each other.
 rafale() { # "x y clicks"...: screen points, each clicked so many times
@@ -433,5 +389,4 @@ else
     echo "skip: openbox is not installed"
 fi
 
-echo "$reussis passed, $echecs failed"
-[[ $echecs -eq 0 ]]
+bilan
