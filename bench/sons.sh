@@ -7,7 +7,7 @@
 #       sound in the sink's monitor, median and worst;
 #   (b) the program's CPU while idle, after a deal, with the player loaded;
 #   (c) its resident memory after a Casino deal.
-#   xvfb-run -a -s "-screen 0 1280x800x24" bench/sons.sh build [DEALS]
+#   tests/sous_xvfb.sh bench/sons.sh build [DEALS]
 set -uo pipefail
 construction=$(readlink -f "$1")
 donnes=${2:-10}

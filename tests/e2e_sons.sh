@@ -4,7 +4,7 @@
 # test's own, recorded from the sink's monitor and counted as bursts.
 #
 #   a Blocus des quatorze deal: 52 deal sounds;
-#   a chosen card: one selection sound, played whole;
+#   a chosen card: one selection sound, played whole; then no stream open;
 #   a Casino deal: 25 deal sounds; a refused pair: two selection sounds,
 #   each ended before the next sound, then three beeps;
 #   Mélange played to its win (the cards read off the screen): the win sound;
@@ -150,6 +150,7 @@ verifier "a chosen card gives one selection sound (heard: $n)" test "$n" -eq 1
 verifier "the selection sound is heard whole" entieres "$travail/choix.raw" 15
 clic "$jeu" 40 420 1 # chosen no more, without a sound
 sleep 0.3
+verifier "no stream stays open once the sounds have ended" test "$(pactl list short sink-inputs | wc -l)" -eq 0
 
 enregistrer "$travail/casino.raw"
 casino=$(choisir "$jeu" 2 '^Casino$') || { echec "Casino opens"; bilan; exit; }
