@@ -135,8 +135,9 @@ private:
             fini(numero, sansServeur);
     }
 
-    // Starts a request, after cutting off `coupe`: nothing once started,
-    // otherwise whether it failed for want of a server.
+    // Starts a request, after cutting off `coupe`: nothing once started;
+    // otherwise true when no server could play it, false when it came too
+    // late to be played.
     std::optional<bool> Lancer(const TDemande &d, quint32 coupe)
     {
         if (THorloge::now() - d.quand > (d.chemin.isEmpty() ? PeremptionAlerte : Peremption))
@@ -145,9 +146,23 @@ private:
             return true;
         if (coupe)
             ca_context_cancel(contexte, coupe);
+        int erreur = Jouer(d);
+        if (Deconnecte(erreur)) { // the server was gone: it may be back
+            Fermer();
+            erreur = Ouvrir() ? Jouer(d) : CA_ERROR_DISCONNECTED;
+            if (Deconnecte(erreur))
+                Fermer();
+        }
+        if (erreur == CA_SUCCESS)
+            return std::nullopt;
+        return true;
+    }
+
+    int Jouer(const TDemande &d)
+    {
         ca_proplist *p = nullptr;
         if (ca_proplist_create(&p) != CA_SUCCESS)
-            return false;
+            return CA_ERROR_OOM;
         if (d.chemin.isEmpty()) {
             // The bell, as the desktop's other programs ring it.
             ca_proplist_sets(p, CA_PROP_EVENT_ID, "bell-window-system");
@@ -158,11 +173,7 @@ private:
         ca_proplist_sets(p, CA_PROP_CANBERRA_CACHE_CONTROL, "permanent");
         const int erreur = ca_context_play_full(contexte, d.numero, p, &TService::Fin, this);
         ca_proplist_destroy(p);
-        if (erreur == CA_SUCCESS)
-            return std::nullopt;
-        if (Deconnecte(erreur))
-            Fermer();
-        return true;
+        return erreur;
     }
 
     // Called by the library, on a thread of its own, when a sound has ended.
@@ -177,7 +188,7 @@ private:
     }
 
     // The connection to the server, made when first needed and after it was
-    // lost, at most once every `Repos`.
+    // lost; after a failed try, not again for `Repos`.
     bool Ouvrir()
     {
         if (contexte)
@@ -204,7 +215,6 @@ private:
             return;
         ca_context_destroy(contexte); // ends what plays, each with its word
         contexte = nullptr;
-        prochainEssai = THorloge::now() + Repos;
     }
 
     std::mutex verrou;

@@ -22,7 +22,8 @@ public:
 };
 
 // Told, on one of the player's threads, once the sound `numero` has ended,
-// been cut off or dropped; `sansServeur` when no sound server could play it.
+// been cut off or dropped; `sansServeur` when no sound server could play it
+// (none answers, or the one that does refused the sound).
 // Never told once the player is destroyed.
 using TFinSon = std::function<void(quint32 numero, bool sansServeur)>;
 
