@@ -57,6 +57,7 @@ lancer() {
         choix=$(xdotool search --onlyvisible --name '^Ludoval$' 2>/dev/null | head -1) && [[ -n $choix ]] && break
         sleep 0.05
     done
+    [[ -n $choix ]] || { echo "the program did not start:" >&2; cat "$travail/journal" >&2; exit 1; }
     sleep 1
 }
 ticks() { awk '{print $14 + $15}' "/proc/$programme/stat"; }
