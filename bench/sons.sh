@@ -11,8 +11,9 @@
 set -uo pipefail
 construction=$(readlink -f "$1")
 donnes=${2:-10}
-source "$(dirname "$0")/../tests/serveur_son.sh"
 travail=$(mktemp -d)
+source "$(dirname "$0")/../tests/e2e_commun.sh"
+source "$(dirname "$0")/../tests/serveur_son.sh"
 programme=
 trap '[[ -n $programme ]] && kill $programme 2>/dev/null; serveur_son_arreter; [[ -n ${LUDOVAL_GARDER:-} ]] && cp -r "$travail" "$LUDOVAL_GARDER"; rm -rf "$travail"' EXIT
 if [[ ${LUDOVAL_SERVEUR:-} != present ]]; then
@@ -53,11 +54,7 @@ done
 lancer() {
     (cd "$travail" && exec "$construction/shell/ludoval" >>"$travail/journal" 2>&1) &
     programme=$!
-    for _ in $(seq 100); do
-        choix=$(xdotool search --onlyvisible --name '^Ludoval$' 2>/dev/null | head -1) && [[ -n $choix ]] && break
-        sleep 0.05
-    done
-    [[ -n $choix ]] || { echo "the program did not start:" >&2; cat "$travail/journal" >&2; exit 1; }
+    choix=$(fenetre '^Ludoval$') || { echo "the program did not start:" >&2; cat "$travail/journal" >&2; exit 1; }
     sleep 1
 }
 ticks() { awk '{print $14 + $15}' "/proc/$programme/stat"; }
@@ -72,8 +69,7 @@ kill $programme
 wait $programme 2>/dev/null
 [[ $? -ne 143 ]] && { echo "the program ended badly:" >&2; cat "$travail/journal" >&2; }
 lancer
-eval "$(xdotool getwindowgeometry --shell "$choix")"
-xdotool mousemove $((X + 8 + 15 + 30)) $((Y + 48 + 72 + 12)) click --repeat 2 --delay 60 1 # Casino
+clic "$choix" $(label 2) "--repeat 2 --delay 60 1" # Casino
 sleep 6
 echo "(c) resident memory after a Casino deal: $(awk '/VmRSS/ {printf "%.1f MB", $2 / 1024}' "/proc/$programme/status")" \
     "(Casino on screen: $(xdotool search --onlyvisible --name '^Casino$' >/dev/null 2>&1 && echo yes || echo no))"

@@ -42,6 +42,8 @@ attendre_immobile() { # id: until the table no longer moves (a deal has ended)
     done
     return 1
 }
+# The client point of game n's name in the chooser's list.
+label() { echo $((8 + 15 + 40)) $((48 + 32 + 40 * ($1 - 1) + 15)); }
 clic() { # id x y button: at a client point
     local X Y
     read -r X Y <<<"$(position "$1")"

@@ -61,7 +61,7 @@ choisir() { # game window, line (1 to 5), title
     sleep 0.3
     xdotool key c
     sleep 0.5
-    clic "$choix" 53 $((48 + 32 + 40 * ($2 - 1) + 12)) "--repeat 2 --delay 60 1"
+    clic "$choix" $(label "$2") "--repeat 2 --delay 60 1"
     fenetre "$3"
 }
 

@@ -103,8 +103,6 @@ w.send_event(protocol.event.ClientMessage(
 d.flush()
 EOF
 }
-# The client point of game n's name in the chooser's list.
-label() { echo $((8 + 15 + 40)) $((48 + 32 + 40 * ($1 - 1) + 15)); }
 # The screen point of a client point of window `id`.
 ecran_point() { # id x y
     local X Y
@@ -139,7 +137,7 @@ partie() { # title of the pass
     else
         echec "Enter opens the selected game"
         # On with the rest: a double click on "Blocus des quatorze" opens it.
-        clic "$choix" $((8 + 15 + 40)) $((48 + 32 + 15)) "--repeat 2 --delay 60 1"
+        clic "$choix" $(label 1) "--repeat 2 --delay 60 1"
         if ! jeu=$(fenetre '^Le blocus des quatorze$'); then echec "a double click opens the game"; return; fi
     fi
     verifier "the game window is centred with its frame" centree "$jeu"
