@@ -206,7 +206,9 @@ void TPlateformeQt::LancerAide()
     aide->setStandardOutputFile(QProcess::nullDevice());
     // The viewer ends with the program, whatever it is busy with.
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, aide.data(), [this] { FermerAide(); });
-    QObject::connect(aide.data(), &QProcess::finished, qApp, &RendreClavier);
+    // Qt waits a while after a window loses the focus before it deems none
+    // active: a viewer closed at once would find the game still active.
+    QObject::connect(aide.data(), &QProcess::finished, qApp, [] { QTimer::singleShot(500, qApp, &RendreClavier); });
     aide->start(programme, {});
     if (!aide->waitForStarted(5000))
         FermerAide();
