@@ -105,7 +105,7 @@ public:
         reelle.Bip();
     }
     void PreparerSons() override { reelle.PreparerSons(); }
-    bool QuestionOuiNon(const QString &, const QString &) override { return true; }
+    bool QuestionOuiNon(QWidget *, const QString &, const QString &) override { return true; }
     std::optional<QColor> ChoisirCouleur(QWidget *, const QColor &) override { return std::nullopt; }
     void OuvrirAide(const QString &, const QString &) override {}
     void TerminerProgramme() override {}

@@ -1,5 +1,6 @@
 #include "U_Cadre.h"
 #include "U_ImageBarre.h"
+#include "U_Placement.h"
 #include "Plateforme.h"
 
 #include <QAction>
@@ -7,7 +8,6 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QMenuBar>
-#include <QScreen>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -43,6 +43,7 @@ const char *styleBarres = R"(
     QMenuBar { background: palette(window); border: none; }
     QMenuBar::item { padding: 3px 7px; background: transparent; }
     QMenuBar::item:selected, QMenuBar::item:pressed { background: rgb(208, 208, 208); color: %2; }
+    QMenu { selection-background-color: rgb(208, 208, 208); selection-color: %2; }
     QToolBar { background: palette(window); border: none; spacing: 1px; padding: 0px 2px; }
     QToolButton { border: 1px solid transparent; padding: 1px 3px; }
     QToolButton:hover { background: rgb(208, 208, 208); border-color: rgb(160, 160, 160); color: %2; }
@@ -83,51 +84,6 @@ struct TSansBulle : QObject {
     bool eventFilter(QObject *, QEvent *e) override { return e->type() == QEvent::ToolTip; }
 };
 
-// Where the window system has framed a window: the frame around its client area.
-QMargins Cadre(const QWidget *fenetre)
-{
-    const QRect client = fenetre->geometry(), tout = fenetre->frameGeometry();
-    return {client.left() - tout.left(), client.top() - tout.top(), tout.right() - client.right(),
-            tout.bottom() - client.bottom()};
-}
-
-QMargins cadreConnu; // the frame of the program's windows, once one has been framed
-
-void Placer(QWidget *fenetre, const QMargins &cadre)
-{
-    const QScreen *ecran = fenetre->screen() ? fenetre->screen() : QGuiApplication::primaryScreen();
-    // `move` places the frame's top-left corner.
-    fenetre->move(PositionCentree(fenetre->size().grownBy(cadre), ecran->availableGeometry()));
-}
-
-// Waits for the window system to frame a window, then centres it again if
-// its frame is not the one assumed, and goes.
-class TRecentrage : public QObject {
-public:
-    TRecentrage(QWidget *fenetre, const QMargins &suppose) : QObject(fenetre), suppose(suppose)
-    {
-        fenetre->installEventFilter(this);
-    }
-
-    bool eventFilter(QObject *objet, QEvent *e) override
-    {
-        if (e->type() != QEvent::Move && e->type() != QEvent::Show && e->type() != QEvent::Resize)
-            return false;
-        auto *fenetre = static_cast<QWidget *>(objet);
-        const QMargins cadre = Cadre(fenetre);
-        if (cadre.isNull())
-            return false; // not framed yet, or never (no window manager)
-        cadreConnu = cadre;
-        fenetre->removeEventFilter(this);
-        deleteLater();
-        if (cadre != suppose)
-            Placer(fenetre, cadre);
-        return false;
-    }
-
-private:
-    QMargins suppose;
-};
 } // namespace
 
 const QString PoliceSans = QStringLiteral("Liberation Sans");
@@ -154,21 +110,6 @@ void SuivrePalette(QWidget *w, std::function<void()> appliquer)
 {
     appliquer();
     new TSuiviPalette(w, std::move(appliquer));
-}
-
-QPoint PositionCentree(QSize cadre, const QRect &ecran)
-{
-    const QPoint centree = ecran.topLeft()
-                         + QPoint((ecran.width() - cadre.width()) / 2, (ecran.height() - cadre.height()) / 2);
-    return {std::max(centree.x(), ecran.left()), std::max(centree.y(), ecran.top())};
-}
-
-void Centrer(QWidget *fenetre)
-{
-    const QMargins cadre = Cadre(fenetre);
-    Placer(fenetre, cadre.isNull() ? cadreConnu : cadre);
-    if (cadre.isNull())
-        new TRecentrage(fenetre, cadreConnu);
 }
 
 const TDonneesJeu &DonneesJeu(TJeu jeu) { return donnees[int(jeu)]; }
@@ -505,7 +446,7 @@ void TfrmJeu::PartieGagnee()
 {
     barreEtat->SetTexte(QString());
     Plateforme().JouerSon(QStringLiteral("Gagne.wav"), TModeSon::Asynchrone);
-    if (Plateforme().QuestionOuiNon(QStringLiteral("Vous avez gagné ! \r\nVoulez-vous rejouer ?"),
+    if (Plateforme().QuestionOuiNon(this, QStringLiteral("Vous avez gagné ! \r\nVoulez-vous rejouer ?"),
                                     QStringLiteral("Partie terminée")))
         LancerNouvellePartie();
     else
@@ -526,7 +467,7 @@ void TfrmJeu::AideRegleExecute()
 void TfrmJeu::AideAProposExecute()
 {
     if (APropos && !Plateforme().FinDemandee())
-        APropos->exec();
+        OuvrirDialogue(APropos, this);
 }
 
 void TfrmJeu::OptionsChoixDosExecute()
@@ -556,7 +497,7 @@ void TfrmJeu::JeuChoisirReussiteExecute()
     if (!isVisible())
         return; // input queued behind the way out: the chooser is shown already
     AbandonnerPartie();
-    hide();
+    Cacher(this);
     if (ChoixReussite) {
         ChoixReussite->show();
         ChoixReussite->activateWindow();

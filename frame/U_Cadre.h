@@ -55,16 +55,6 @@ QColor CouleurTexteFixe(QPalette::ColorRole role = QPalette::WindowText);
 // while `w` lives.
 void SuivrePalette(QWidget *w, std::function<void()> appliquer);
 
-// Where a window's frame goes to centre it on `ecran`, title bar included. A
-// frame larger than the screen keeps its top-left corner on the screen, so
-// that the title bar and the menu bar stay within reach.
-QPoint PositionCentree(QSize cadre, const QRect &ecran);
-// Centres a top-level window on its screen as the window system frames it.
-// The frame is known once the window is framed: until then the frame of the
-// program's windows seen so far is assumed, and the window is centred again
-// if its own turns out otherwise.
-void Centrer(QWidget *fenetre);
-
 // The status bar: one text across its whole width.
 class TBarreEtat : public QStatusBar {
     Q_OBJECT

@@ -34,8 +34,9 @@ public:
     // does it otherwise.
     virtual void PreparerSons() {}
 
-    // Application-modal question with Yes and No and no icon; true for Yes.
-    virtual bool QuestionOuiNon(const QString &texte, const QString &titre) = 0;
+    // Application-modal question with Yes and No and no icon, over `parent`'s
+    // window; true for Yes. Only its two buttons answer it.
+    virtual bool QuestionOuiNon(QWidget *parent, const QString &texte, const QString &titre) = 0;
     // The colour picker, starting on `depart`; nothing when cancelled.
     virtual std::optional<QColor> ChoisirCouleur(QWidget *parent, const QColor &depart) = 0;
     // The help file at a topic, or at its contents when the topic is empty.

@@ -5,6 +5,7 @@
 #include <QColorDialog>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLibrary>
 #include <QMessageBox>
 #include <QProcess>
@@ -57,6 +58,20 @@ void RendreClavier()
         xcb_flush(x11->connection());
     }
 }
+// A question that only its buttons answer: Qt would take Escape and the
+// title bar's close for No, and No may end the program.
+class TQuestion : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void keyPressEvent(QKeyEvent *e) override
+    {
+        if (!e->matches(QKeySequence::Cancel))
+            QMessageBox::keyPressEvent(e);
+    }
+    void closeEvent(QCloseEvent *e) override { e->ignore(); }
+};
 } // namespace
 
 TPlateformeQt::TPlateformeQt() : cloche([] { QApplication::beep(); }) { horloge.start(); }
@@ -168,11 +183,11 @@ void TPlateformeQt::Bip()
         cloche();
 }
 
-bool TPlateformeQt::QuestionOuiNon(const QString &texte, const QString &titre)
+bool TPlateformeQt::QuestionOuiNon(QWidget *parent, const QString &texte, const QString &titre)
 {
     QString lignes = texte;
     lignes.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    QMessageBox boite(QMessageBox::NoIcon, titre, lignes, QMessageBox::Yes | QMessageBox::No);
+    TQuestion boite(QMessageBox::NoIcon, titre, lignes, QMessageBox::Yes | QMessageBox::No, parent);
     boite.setWindowModality(Qt::ApplicationModal);
     // Plain buttons: the style would give them icons of its own.
     boite.button(QMessageBox::Yes)->setText(QStringLiteral("&Oui"));

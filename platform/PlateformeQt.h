@@ -26,7 +26,7 @@ public:
     void JouerSon(const QString &nom, TModeSon mode) override;
     void Bip() override;
     void PreparerSons() override;
-    bool QuestionOuiNon(const QString &texte, const QString &titre) override;
+    bool QuestionOuiNon(QWidget *parent, const QString &texte, const QString &titre) override;
     std::optional<QColor> ChoisirCouleur(QWidget *parent, const QColor &depart) override;
     void OuvrirAide(const QString &fichier, const QString &sujet) override;
     void TerminerProgramme() override;

@@ -1,5 +1,6 @@
 #include "VisionneuseAide.h"
 
+#include <QShortcut>
 #include <QUrl>
 
 TVisionneuseAide::TVisionneuseAide(QWidget *parent) : QTextBrowser(parent)
@@ -7,6 +8,15 @@ TVisionneuseAide::TVisionneuseAide(QWidget *parent) : QTextBrowser(parent)
     setWindowTitle(QStringLiteral("Aide de Ludoval"));
     setOpenExternalLinks(true);
     setContextMenuPolicy(Qt::NoContextMenu);
+    // A light page whatever the desktop's theme: the help file's colours were
+    // chosen for it.
+    QPalette page = palette();
+    page.setColor(QPalette::Base, Qt::white);
+    page.setColor(QPalette::Text, QColor(0x1a, 0x1a, 0x1a));
+    setPalette(page);
+    // Closed as help windows are.
+    for (const QKeySequence &touche : {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)})
+        connect(new QShortcut(touche, this), &QShortcut::activated, this, &QWidget::close);
     QFont police(QStringLiteral("Liberation Sans"));
     police.setPointSize(10);
     document()->setDefaultFont(police);

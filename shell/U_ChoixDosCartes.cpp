@@ -1,4 +1,5 @@
 #include "U_ChoixDosCartes.h"
+#include "U_Placement.h"
 
 TfrmChoixDosCartes::TfrmChoixDosCartes(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
@@ -14,9 +15,9 @@ TfrmChoixDosCartes::TfrmChoixDosCartes(QWidget *parent)
     setWindowModality(Qt::ApplicationModal);
 }
 
-std::optional<TDosCarte> TfrmChoixDosCartes::Choisir()
+std::optional<TDosCarte> TfrmChoixDosCartes::Choisir(QWidget *appelant)
 {
-    if (exec() == QDialog::Accepted)
+    if (OuvrirDialogue(this, appelant) == QDialog::Accepted)
         return DosChoisi;
     return std::nullopt;
 }

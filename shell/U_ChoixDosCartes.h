@@ -18,9 +18,9 @@ public:
     std::array<TCarte *, 16> CartesDos{};
     TDosCarte DosChoisi = TDosCarte::Standard1;
 
-    // Shows the chooser modally: the back clicked, or nothing when it was
-    // closed without a click.
-    std::optional<TDosCarte> Choisir();
+    // Shows the chooser modally over `appelant`: the back clicked, or
+    // nothing when it was closed without a click.
+    std::optional<TDosCarte> Choisir(QWidget *appelant);
 
     void CarteClick(TCarte *carte);
 

@@ -1,6 +1,7 @@
 #include "U_ChoixReussite.h"
 #include "U_Cadre.h"
 #include "U_Jpeg.h"
+#include "U_Placement.h"
 #include "Plateforme.h"
 
 #include <QCloseEvent>
@@ -243,7 +244,7 @@ void TfrmChoixReussite::LancerReussite()
     TfrmJeu *jeu = Jeux[ReussiteChoisie];
     if (!jeu || !isVisible())
         return;
-    hide();
+    Cacher(this);
     jeu->AfficherPourJouer();
 }
 

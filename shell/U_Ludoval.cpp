@@ -1,5 +1,6 @@
 #include "U_Ludoval.h"
 #include "Plateforme.h"
+#include "U_Placement.h"
 
 #include <QApplication>
 #include <QImageReader>
@@ -61,7 +62,7 @@ TLudoval::TLudoval(QImage apercuOuvert) : frmChoixReussite(nullptr, std::move(ap
                              &frmPetitsPaquets};
     TfrmJeu::ChoixReussite = &frmChoixReussite;
     TfrmJeu::APropos = &frmAPropos;
-    TfrmJeu::ChoixDosCartes = [this](QWidget *) { return frmChoixDosCartes.Choisir(); };
+    TfrmJeu::ChoixDosCartes = [this](QWidget *appelant) { return frmChoixDosCartes.Choisir(appelant); };
 }
 
 TLudoval::~TLudoval()

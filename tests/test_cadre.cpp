@@ -4,6 +4,7 @@
 // without the program's start-up: they must look right on their own.
 #include "PlateformeTest.h"
 #include "U_Cadre.h"
+#include "U_Placement.h"
 
 #include <QAction>
 #include <QApplication>

@@ -4,6 +4,8 @@
 #include "PlateformeTest.h"
 #include "U_Jpeg.h"
 #include "U_Ludoval.h"
+#include "U_Placement.h"
+#include "VisionneuseAide.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -15,6 +17,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTextBlock>
 #include <QThread>
 #include <QTimer>
 #include <QToolBar>
@@ -524,6 +527,20 @@ void TestChoix::themeSombre()
                                      .arg(contraste, 0, 'f', 2)));
         }
     };
+    // The help page, as the viewer opens it: each of its texts against the page.
+    auto verifierAide = [] {
+        TVisionneuseAide aide;
+        aide.Ouvrir(QString(), QStringLiteral(LUDOVAL_SOURCE_DIR "/resources/help/ludoval.html"), QString());
+        const QColor page = aide.viewport()->grab(QRect(1, 1, 1, 1)).toImage().pixelColor(0, 0);
+        for (QTextBlock b = aide.document()->begin(); b.isValid(); b = b.next())
+            for (auto f = b.begin(); !f.atEnd(); ++f) {
+                const QTextCharFormat format = f.fragment().charFormat();
+                const QBrush encre = format.hasProperty(QTextFormat::ForegroundBrush) ? format.foreground()
+                                                                                        : aide.palette().text();
+                QVERIFY2(Contraste(page, encre.color()) >= 4.5, qPrintable(f.fragment().text()));
+            }
+    };
+    verifierAide();
     const QImage clair = Choix().grab().toImage();
     const QImage barreClaire = jeu.grab().toImage();
 
@@ -538,6 +555,7 @@ void TestChoix::themeSombre()
     QApplication::setPalette(sombre);
     for (QWidget *fenetre : std::initializer_list<QWidget *>{&Choix(), &jeu, &ludoval->frmAPropos})
         verifierTextes(fenetre);
+    verifierAide();
     // The label of the selected game, on red.
     Cliquer(&Choix(), PointLabel(Choix().lblCasino));
     verifierTextes(&Choix());

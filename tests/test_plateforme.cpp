@@ -254,7 +254,7 @@ void TestPlateforme::questionOuiNon()
     QString titre, texte;
     QMessageBox::Icon icone = QMessageBox::Warning;
     QStringList boutons;
-    bool iconesBoutons = false;
+    bool iconesBoutons = false, ouverte = false;
     QTimer::singleShot(0, [&] {
         auto *boite = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!boite)
@@ -266,9 +266,13 @@ void TestPlateforme::questionOuiNon()
             boutons << bouton->text();
             iconesBoutons |= !bouton->icon().isNull();
         }
+        // Escape and the title bar's close do not answer it.
+        QTest::keyClick(boite, Qt::Key_Escape);
+        boite->close();
+        ouverte = boite->isVisible();
         boite->button(QMessageBox::No)->click();
     });
-    QVERIFY(!plateforme.QuestionOuiNon(QStringLiteral("Vous avez gagné ! \r\nVoulez-vous rejouer ?"),
+    QVERIFY(!plateforme.QuestionOuiNon(nullptr, QStringLiteral("Vous avez gagné ! \r\nVoulez-vous rejouer ?"),
                                        QStringLiteral("Partie terminée")));
     QCOMPARE(titre, QStringLiteral("Partie terminée"));
     QCOMPARE(texte, QStringLiteral("Vous avez gagné ! \nVoulez-vous rejouer ?"));
@@ -276,6 +280,7 @@ void TestPlateforme::questionOuiNon()
     boutons.sort();
     QCOMPARE(boutons, (QStringList{"&Non", "&Oui"}));
     QVERIFY(!iconesBoutons);
+    QVERIFY(ouverte);
 }
 
 void TestPlateforme::requetesAide()

@@ -64,7 +64,7 @@ void TPlateformeTest::Bip()
     journal.append(QStringLiteral("bip"));
 }
 
-bool TPlateformeTest::QuestionOuiNon(const QString &texte, const QString &titre)
+bool TPlateformeTest::QuestionOuiNon(QWidget *, const QString &texte, const QString &titre)
 {
     questions.append({texte, titre, maintenant});
     journal.append(QStringLiteral("question ") + titre);
