@@ -29,6 +29,9 @@ QImage Pixels(QImage image, QImage::Format format)
 
 QImage Rgb(const QImage &image) { return Pixels(image, QImage::Format_RGB32); }
 QImage Argb(const QImage &image) { return Pixels(image, QImage::Format_ARGB32); }
+// A picture as a pixmap holds it: its half-transparent pixels rounded as this
+// processor's premultiplying rounds them.
+QImage Premultipliee(const QImage &image) { return Pixels(image, QImage::Format_ARGB32_Premultiplied); }
 
 QImage Carte(const QString &nom) { return Rgb(QImage(QStringLiteral(":/cartes/%1.bmp").arg(nom))); }
 
@@ -259,11 +262,11 @@ void TestDensite::imagesDeLaBarre()
     // next finer one shrunk.
     for (const QString &nom : grossieres.keys()) {
         const QIcon image = ImageBarre(nom);
-        QCOMPARE(Argb(image.pixmap(QSize(16, 16), 1.0).toImage()), Argb(grossieres[nom]));
+        QCOMPARE(Premultipliee(image.pixmap(QSize(16, 16), 1.0).toImage()), Premultipliee(grossieres[nom]));
         const QPixmap a2 = image.pixmap(QSize(16, 16), 2.0);
         QCOMPARE(a2.devicePixelRatio(), 2.0);
-        QCOMPARE(Argb(a2.toImage()), Argb(fines[nom]));
-        QCOMPARE(Argb(image.pixmap(QSize(16, 16), 1.5).toImage()), Argb(moyennes[nom]));
+        QCOMPARE(Premultipliee(a2.toImage()), Premultipliee(fines[nom]));
+        QCOMPARE(Premultipliee(image.pixmap(QSize(16, 16), 1.5).toImage()), Premultipliee(moyennes[nom]));
         const QImage a125 = image.pixmap(QSize(16, 16), 1.25).toImage();
         const QImage attendue = moyennes[nom].scaled(20, 20, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         const double ecart125 = Ecart(SurGris(a125), SurGris(attendue));
