@@ -72,12 +72,14 @@ void Centrer(QWidget *fenetre)
 void Cacher(QWidget *fenetre)
 {
     fenetre->hide();
-    // The next showing makes a new window, which the window manager places
-    // where the program says the window was. The one hidden, shown again,
-    // some put back where its frame was, a title bar higher each time
-    // (mutter, which also tells the program so as it hides, and weston,
-    // which does not tell it where it put the window at all).
-    if (QWindow *natif = fenetre->windowHandle())
+    // Where the program places its windows (X11), the next showing makes a
+    // new window, which the window manager places where the program says the
+    // window was. The one hidden, shown again, some put back where its frame
+    // was, a title bar higher each time (mutter, which also tells the program
+    // so as it hides, and weston, which does not tell it where it put the
+    // window at all). A Wayland compositor places the window itself, and
+    // puts the same one back where it was.
+    if (QWindow *natif = fenetre->windowHandle(); natif && QGuiApplication::platformName() == u"xcb")
         natif->destroy();
 }
 
@@ -86,10 +88,15 @@ int OuvrirDialogue(QDialog *dialogue, QWidget *appelant)
     // A dialog is transient for its parent's window: the window manager, or
     // the Wayland compositor, keeps it above that window, and minimises or
     // raises them together.
-    if (QWidget *fenetre = appelant->window(); dialogue->parentWidget() != fenetre)
+    QWidget *fenetre = appelant->window();
+    if (dialogue->parentWidget() != fenetre)
         dialogue->setParent(fenetre, dialogue->windowFlags());
     // Where a program may place its windows (X11); a compositor places it
     // over its parent.
     Centrer(dialogue);
-    return dialogue->exec();
+    const int resultat = dialogue->exec();
+    // The keyboard goes back to the window, which not every window manager
+    // gives back to a window whose dialog has closed (weston).
+    fenetre->activateWindow();
+    return resultat;
 }
