@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 paquets=(cmake g++ make pkg-config qt6-base-dev libxcb1-dev libcanberra-dev libcanberra-pulse sound-theme-freedesktop libjpeg-dev libfontconfig-dev
          qt6-translations-l10n fonts-liberation xvfb xauth xdotool x11-utils imagemagick openbox
          python3 python3-xlib dpkg-dev file appstream desktop-file-utils man-db lintian qt6-svg-dev
-         weston qt6-wayland pulseaudio pulseaudio-utils libpulse-dev)
+         weston xwayland qt6-wayland pulseaudio pulseaudio-utils libpulse-dev)
 
 installer_paquets() {
     local manquants=()

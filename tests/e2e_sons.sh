@@ -61,6 +61,7 @@ choisir() { # game window, line (1 to 5), title
     sleep 0.3
     xdotool key c
     sleep 0.5
+    choix=$(fenetre '^Ludoval$') # a window of its own each time it is shown
     clic "$choix" $(label "$2") "--repeat 2 --delay 60 1"
     fenetre "$3"
 }
