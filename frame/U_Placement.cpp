@@ -72,13 +72,10 @@ void Centrer(QWidget *fenetre)
 void Cacher(QWidget *fenetre)
 {
     fenetre->hide();
-    // Where the program places its windows (X11), the next showing makes a
-    // new window, which the window manager places where the program says the
-    // window was. The one hidden, shown again, some put back where its frame
-    // was, a title bar higher each time (mutter, which also tells the program
-    // so as it hides, and weston, which does not tell it where it put the
-    // window at all). A Wayland compositor places the window itself, and
-    // puts the same one back where it was.
+    // Where the program places its windows (X11), the next showing is a new
+    // window, which the window manager puts where the program says. The one
+    // hidden, mapped again, mutter and weston put back where its frame was,
+    // a title bar higher each time. A Wayland compositor places windows itself.
     if (QWindow *natif = fenetre->windowHandle(); natif && QGuiApplication::platformName() == u"xcb")
         natif->destroy();
 }

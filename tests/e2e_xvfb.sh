@@ -10,8 +10,7 @@
 #   Alt+A and Alt+O open the Aide and Options menus;
 #   a window resized larger keeps its cards where they were, and is never
 #   made smaller than designed;
-#   the windows and the about box are centred with their frame, and the
-#   windows carry the program's icon;
+#   the windows are centred with their frame, and carry the program's icon;
 #   the sound player is found beside the program;
 #   the rules help opens beside the game, which goes on whatever the file;
 #   Up, Down, Home and End move the chooser's selection as clicks do;
@@ -145,9 +144,7 @@ partie() { # title of the pass
     verifier "the game window carries the program's icon" iconee "$jeu"
     verifier "the deal ends" attendre_immobile "$jeu"
     xdotool key alt+a a
-    local apropos
-    apropos=$(fenetre '^A propos$') && sleep 0.5
-    verifier "the about box is centred with its frame" centree "$apropos"
+    verifier "the about box is centred with its frame" centree "$(fenetre '^A propos$' && sleep 0.5)"
     xdotool key Return
 
     # Right clicks beside the cards: nothing opens.

@@ -530,13 +530,12 @@ void TestChoix::themeSombre()
     // The help page, as the viewer opens it: each of its texts against the page.
     auto verifierAide = [] {
         TVisionneuseAide aide;
-        aide.Ouvrir(QString(), QStringLiteral(LUDOVAL_SOURCE_DIR "/resources/help/ludoval.html"), QString());
+        aide.Ouvrir({}, QStringLiteral(LUDOVAL_SOURCE_DIR "/resources/help/ludoval.html"), {});
         const QColor page = aide.viewport()->grab(QRect(1, 1, 1, 1)).toImage().pixelColor(0, 0);
         for (QTextBlock b = aide.document()->begin(); b.isValid(); b = b.next())
             for (auto f = b.begin(); !f.atEnd(); ++f) {
-                const QTextCharFormat format = f.fragment().charFormat();
-                const QBrush encre = format.hasProperty(QTextFormat::ForegroundBrush) ? format.foreground()
-                                                                                        : aide.palette().text();
+                const QTextCharFormat c = f.fragment().charFormat();
+                const QBrush encre = c.hasProperty(QTextFormat::ForegroundBrush) ? c.foreground() : aide.palette().text();
                 QVERIFY2(Contraste(page, encre.color()) >= 4.5, qPrintable(f.fragment().text()));
             }
     };
