@@ -31,7 +31,7 @@ trap fin EXIT
 weston --backend=x11-backend.so --use-pixman --width=1024 --height=768 --socket=ludoval --xwayland \
     --idle-time=0 --no-config --debug --log="$travail/weston.log" 2>/dev/null &
 compositeur=$!
-for _ in $(seq 100); do
+for _ in $(seq 200); do
     xwayland=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$travail/weston.log")
     [[ -S $XDG_RUNTIME_DIR/ludoval && -n $xwayland ]] && break
     sleep 0.05
