@@ -58,6 +58,7 @@ void RendreClavier()
         xcb_flush(x11->connection());
     }
 }
+
 // A question that only its buttons answer: Qt would take Escape and the
 // title bar's close for No, and No may end the program.
 class TQuestion : public QMessageBox {

@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# End to end under Wayland: the program, run natively (PLATFORM wayland) or
-# through Xwayland (xcb) on a weston of its own nested in the test's X server
-# (run by sous_xvfb.sh), brings its chooser up on screen with no warning and
-# keeps it in place, keeps its dialogs over the game that opened them, and
-# ends when told to, as does the compositor.
+# End to end under Wayland: the program, natively (PLATFORM wayland) or through
+# Xwayland (xcb), on a weston of its own nested in the test's X server (run by
+# sous_xvfb.sh), shows its chooser with no warning and keeps it in place, keeps
+# its dialogs over their game, and ends when told to, as does the compositor.
 #   tests/e2e_wayland.sh PROGRAM PLATFORM
 set -uo pipefail
 ludoval=$(readlink -f "$1")
@@ -69,13 +68,12 @@ if [[ -n $affiche ]]; then ok "the chooser is on screen"; else echec "the choose
 capture() { import -window root "$travail/$1.png"; }
 touches() { xdotool key --delay 300 "$@" && sleep 1.5; }
 place() { capture ecran && convert "$travail/ecran.png" -fill black +opaque "$1" -format %@ info:; } # of a colour
+# The window titled so: its Wayland toplevel, or its X window.
 toplevel() { grep -o "xdg_toplevel@[0-9]*\.set_title(\"$1\")" "$travail/journal" | tail -1 | cut -d. -f1; }
-transitoire() { # dialog title: it is transient for the Casino window
-    if [[ $2 == wayland ]]; then grep -q "$(toplevel "$1")\.set_parent($(toplevel Casino))" "$travail/journal"; return; fi
-    local d f
-    d=$(DISPLAY=$xwayland xdotool search --onlyvisible --name "^$1\$" | head -1)
-    f=$(DISPLAY=$xwayland xdotool search --onlyvisible --name '^Casino$' | head -1)
-    [[ -n $d && $(DISPLAY=$xwayland xprop -id "$d" WM_TRANSIENT_FOR) == *"# $(printf 0x%x "$f")" ]]
+fenetre_x() { DISPLAY=$xwayland xdotool search --onlyvisible --name "^$1\$" | head -1; }
+transitoire() { # dialog title, platform: it is transient for the Casino window
+    if [[ $2 == wayland ]]; then grep -q "$(toplevel "$1")\.set_parent($(toplevel Casino))" "$travail/journal"
+    else [[ $(DISPLAY=$xwayland xprop -id "$(fenetre_x "$1")" WM_TRANSIENT_FOR) == *"# $(printf 0x%x "$(fenetre_x Casino)")" ]]; fi
 }
 sleep 1 # the compositor's animations
 choix=$(place '#00FFFF')
