@@ -101,25 +101,26 @@ public:
         plateforme.graine = hasard.generate(); // the next shuffle's seed
         plateforme.reponses = {true, true, true, true}; // a won game deals again
         TfrmJeu *jeu = JeuAffiche();
-        ++pasParFenetre[jeu ? 1 + int(jeu->Jeu()) : 0];
+        const auto jeux = Jeux();
+        const int j = jeu ? int(std::find(jeux.begin(), jeux.end(), jeu) - jeux.begin()) : -1;
+        ++pasParFenetre[1 + j];
         if (jeu)
             PasSurJeu(jeu);
         else
             PasSurChoix();
         plateforme.Avancer(3000); // every input injected arrives
         if (jeu)
-            victoires[int(jeu->Jeu())] += plateforme.questions.size();
+            victoires[j] += plateforme.questions.size();
         return Verifier(pas);
     }
 
     // What the steps went through, to see that the walk covers the program.
     QString Bilan() const
     {
-        static const char *const noms[] = {"Blocus", "Casino", "Mélange", "Multiples", "Paquets"};
         QString bilan = QStringLiteral("steps on the chooser %1").arg(pasParFenetre[0]);
-        for (int j = 0; j < 5; ++j)
+        for (int j = 0; j < NbReussites; ++j)
             bilan += QStringLiteral(", on %1 %2 (won %3)")
-                         .arg(QString::fromUtf8(noms[j])).arg(pasParFenetre[1 + j]).arg(victoires[j]);
+                         .arg(QString::fromUtf8(Reussite(j + 1).libelle)).arg(pasParFenetre[1 + j]).arg(victoires[j]);
         return bilan + QStringLiteral("; in earnest %1; dialogs %2, help %3, restarts %4")
                            .arg(pasEnPartie).arg(ouvertures + repondeur->ouvertures).arg(aides).arg(redemarrages);
     }
@@ -357,7 +358,7 @@ private:
     TPlateformeTest plateforme;
     std::unique_ptr<TLudoval> ludoval;
     std::unique_ptr<TRepondeur> repondeur;
-    std::array<qint64, 6> pasParFenetre{}; // the chooser, then the games in TJeu's order
+    std::array<qint64, 6> pasParFenetre{}; // the chooser, then the games in the chooser's order
     int enPartie = 0; // steps left of a game played in earnest
     std::array<qint64, 5> victoires{}; // win questions, by game
     qint64 pasEnPartie = 0, aides = 0, ouvertures = 0, redemarrages = 0;

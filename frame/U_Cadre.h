@@ -1,10 +1,12 @@
 // The game window that the five games share: its menu bar, toolbar and status
-// bar, the seven actions, the table colour and card backs, the pause, the
-// card slide, the win question and the window's life. A game derives from it
-// and supplies its rules: CreerTalon, NouvellePartie and CarteMouseDown.
+// bar, the seven actions, the table colour and card backs, the win question
+// and the window's life. A game derives from it, states what is particular
+// to it in a TDonneesJeu, and supplies its rules: NouvellePartie and
+// CarteMouseDown. The pace of play comes from TRythme.
 #pragma once
 
 #include "U_52Cartes.h"
+#include "U_Rythme.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -12,16 +14,14 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <span>
 
 class QAction;
 class QDialog;
 
-// The five games, in the order the chooser lists them.
-enum class TJeu { BlocusQuatorze, Casino, Melange, MultiplesSept, PetitsPaquets };
-
-// What differs from one game window to another; the rest is common.
+// What is particular to one game, stated once in its own module: the frame
+// builds the game's window from it, and the chooser the game's entry.
 struct TDonneesJeu {
+    // The window.
     const char *caption;
     QSize client;              // the client area, menu bar to status bar
     int hauteurBarreEtat;
@@ -31,29 +31,16 @@ struct TDonneesJeu {
     const char *bulleChoisirReussite; // nullptr: no tooltip
     const char *bulleCouleurTapis;    // nullptr: no tooltip
     const char *sujetAide;
+    // The chooser.
+    const char *libelle;       // its name in the list
+    int largeurLibelle;
+    const char *titre;         // above its preview
+    const char *apercu;        // the preview picture's name
+    const char *commentaire;   // the rule summary under the list
 };
-const TDonneesJeu &DonneesJeu(TJeu jeu);
 
 // The program's help file, named once at start-up.
 extern QString FichierAide;
-
-// The windows were laid out for "MS Sans Serif" and "Times New Roman". They
-// are drawn in the metric twins that the package brings, asked for by their
-// own names: a family that is not installed sends Qt through fontconfig's sort
-// of every font before it tries a substitute, milliseconds at start-up. Where
-// the twins are missing, fontconfig's aliases find the nearest font.
-extern const QString PoliceSans;  // for "MS Sans Serif"
-extern const QString PoliceSerif; // for "Times New Roman"
-QFont Police(const QString &famille, int pixels, bool gras = false);
-
-// The colour of a text drawn on one of the windows' fixed backgrounds (white,
-// aqua, red, sky blue): the desktop's own where its palette is light. Those
-// backgrounds were chosen for dark text, so under a dark theme it is the
-// light palette's, black.
-QColor CouleurTexteFixe(QPalette::ColorRole role = QPalette::WindowText);
-// Runs `appliquer` now, and again whenever the desktop's palette changes
-// while `w` lives.
-void SuivrePalette(QWidget *w, std::function<void()> appliquer);
 
 // The status bar: one text across its whole width.
 class TBarreEtat : public QStatusBar {
@@ -67,44 +54,34 @@ private:
     QLabel *texte;
 };
 
-class TfrmJeu : public QMainWindow {
+class TfrmJeu : public QMainWindow, public TRythme {
     Q_OBJECT
 public:
     ~TfrmJeu() override;
 
-    TJeu Jeu() const { return jeu; }
-    const TDonneesJeu &Donnees() const { return DonneesJeu(jeu); }
+    const TDonneesJeu &Donnees() const { return donnees; }
     TTalon *Talon() const { return talon.get(); }
     TBarreEtat *BarreEtat() const { return barreEtat; }
     QColor CouleurTapis() const;
 
     // Shows the window for a new game: it deals as soon as it is on screen.
     void AfficherPourJouer();
-    // A new deal. The operation under way stops at its next pause; asked
-    // from inside one, the deal follows as soon as it has unwound. Once the
-    // program is ending, nothing.
-    void LancerNouvellePartie();
-
-    // Pause of n × 10 ms that keeps handling events; ends early when a new
-    // deal overtakes the operation that paused.
-    void Attendre(quint32 n);
-    // Slides a card to (x, y) in about ten steps, then the deal sound.
-    void AnimerCarte(TCarte *carte, int x, int y);
     // The win question: Yes deals again here, No ends the program.
     void PartieGagnee();
 
     // Gathers the deck into a shuffled stock with every mark cleared, so that
     // no card chosen in the game before shows an inverted back on the stock.
     void RamasserCartes();
-    // A card taken from the stock slides face down to `position`, then lies
-    // face up on top of the table, unmarked, with `place` in its Tag. False
-    // when a new deal has overtaken the slide: the table is no longer ours.
-    bool PoserCarte(TCarte *carte, QPoint position, int place);
-    // Closes up a row or grid after the card at `place` has left it: the
-    // cards after it, up to `fin` (the count once it has gone), move one
-    // place back one after the other, each taking its new place in Tag.
-    // False when a new deal has overtaken a slide.
-    bool DecalerPlaces(std::span<TCarte *> tapis, int place, int fin, QPoint (*position)(int));
+    // Lays the stock's next cards at places `debut` to `fin` - 1 of `tapis`,
+    // one after the other (PoserCarte); `posee` learns each place filled.
+    // False when a new deal has overtaken a slide, or the stock had no card
+    // for a place.
+    bool PoserDuTalon(std::span<TCarte *> tapis, int debut, int fin, QPoint (*position)(int),
+                      const std::function<void(int)> &posee = {});
+    // Stands in a place of a game's table that holds no card yet, so that
+    // no place ever holds an empty reference. It has no parent and is never
+    // shown or played.
+    TCarte *CarteDeReserve() { return &reserve; }
 
     // Start-up sets this while it makes the game windows: what no one sees
     // before a game is opened (bars, menus, deck) then waits for Completer().
@@ -113,12 +90,6 @@ public:
     // shown does it first.
     void Completer();
     void setVisible(bool visible) override;
-
-    // Every deal has its number; an operation that paused checks it.
-    quint32 NumeroDonne() const { return numeroDonne; }
-    // Card clicks are ignored while an operation guards the table, while a
-    // new deal is on its way, and once the program is ending.
-    bool ClicsBloques() const;
 
     // The seven actions, named after their menu and command.
     QAction *JeuNouvellePartie = nullptr;
@@ -136,16 +107,15 @@ public:
     static std::function<std::optional<TDosCarte>(QWidget *)> ChoixDosCartes;
 
 protected:
-    explicit TfrmJeu(TJeu jeu, QWidget *parent = nullptr);
+    explicit TfrmJeu(const TDonneesJeu &donnees, QWidget *parent = nullptr);
 
     // Each game's constructor calls this once its own members exist: the
     // bars and the deck are built now, or put off for start-up.
     void FinirConstruction();
 
-    // ---- what each game supplies ----
+    // ---- what each game supplies, beside NouvellePartie ----
     // Builds the deck and hooks the cards' clicks; games may add to it.
     virtual void CreerTalon();
-    virtual void NouvellePartie() = 0;
     virtual void CarteMouseDown(TCarte *carte) = 0;
 
     // The handlers of the actions.
@@ -159,44 +129,15 @@ protected:
 
     void closeEvent(QCloseEvent *e) override;
 
-    // One operation of a game (a deal, a judgement) that pauses: it may block
-    // card clicks while a click could corrupt it, and it learns whether a new
-    // deal has overtaken it.
-    class TOperation {
-    public:
-        enum TClics { Bloques, Libres };
-        TOperation(TfrmJeu *fenetre, TClics clics);
-        ~TOperation();
-        TOperation(const TOperation &) = delete;
-        TOperation &operator=(const TOperation &) = delete;
-        // A new deal has begun since: leave the table alone.
-        bool Interrompue() const { return fenetre->numeroDonne != donne; }
-        // From here on the player may choose again (the choice is empty).
-        void LibererClics();
-
-    private:
-        TfrmJeu *fenetre;
-        quint32 donne;
-        bool bloque;
-    };
-
 private:
     void CreerActions();
-    void CreerMenus();
-    void CreerBarreOutils();
     void CarteCliquee(TCarte *carte);
-    void AbandonnerPartie();
-    void DonnerDesQuePossible();
 
-    TJeu jeu;
+    const TDonneesJeu &donnees;
     std::unique_ptr<TTalon> talon;
+    TCarte reserve;
     TBarreEtat *barreEtat = nullptr;
     QColor couleurDialogue = Qt::black; // the colour dialog's own memory
     bool dejaAffichee = false;
     bool finitionsEnAttente = false;
-    quint32 numeroDonne = 0;
-    int gardes = 0;
-    int operationsEnCours = 0;  // live TOperation objects, nested in pauses
-    bool donneEnAttente = false;
-    quint32 donneDemandee = 0;  // the deal number the waiting deal is for
 };

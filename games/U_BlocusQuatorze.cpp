@@ -1,23 +1,37 @@
 #include "U_BlocusQuatorze.h"
 #include "Plateforme.h"
 
+const TDonneesJeu TfrmBlocusQuatorze::Fiche = {
+    .caption = "Le blocus des quatorze",
+    .client = {792, 553},
+    .hauteurBarreEtat = 22,
+    .hauteurTexteEtat = 16,
+    .positionTalon = {300, 350},
+    .choixDos = false,
+    .bulleChoisirReussite = "Choisir une réussite",
+    .bulleCouleurTapis = "Choix couleur du tapis",
+    .sujetAide = "BlocusQuatorze",
+    .libelle = "Blocus des quatorze",
+    .largeurLibelle = 202,
+    .titre = "Blocus des quatorze",
+    .apercu = "apercu-blocus",
+    .commentaire = "Il faut éliminer les cartes des bas de colonne, deux par deux, lorsqu'elles totalisent quatorze.",
+};
+
 namespace {
 const QString choisirBasDeColonne = QStringLiteral("Sélectionnez une carte de bas de colonne.");
 const QString choisirDeuxieme = QStringLiteral("Sélectionnez une deuxième carte");
 const QString sommeIncorrecte = QStringLiteral("Somme incorrecte.");
 } // namespace
 
-TfrmBlocusQuatorze::TfrmBlocusQuatorze(QWidget *parent) : TfrmJeu(TJeu::BlocusQuatorze, parent)
-{
-    FinirConstruction();
-}
+TfrmBlocusQuatorze::TfrmBlocusQuatorze(QWidget *parent) : TfrmJeu(Fiche, parent) { FinirConstruction(); }
 
 QPoint TfrmBlocusQuatorze::PositionPlace(int place)
 {
-    return {65 * (place % 12) + 5, 70 * (place / 12) + 80};
+    return {65 * (place % NbColonnes) + 5, 70 * (place / NbColonnes) + 80};
 }
 
-void TfrmBlocusQuatorze::Distribuer()
+bool TfrmBlocusQuatorze::Distribuer()
 {
     const TOperation donne(this, TOperation::Bloques);
     Talon()->Melanger();
@@ -31,21 +45,20 @@ void TfrmBlocusQuatorze::Distribuer()
         const QPoint place = PositionPlace(i);
         AnimerCarte(carte, place.x(), place.y());
         if (donne.Interrompue())
-            return;
+            return false;
         carte->raise();
         carte->SetTag(i);
         Disponible[i] = false;
     }
     // The bottom cards of the twelve columns.
-    for (int i = 40; i < 52; ++i)
+    for (int i = PremierBas; i < 52; ++i)
         Disponible[i] = true;
+    return true;
 }
 
 void TfrmBlocusQuatorze::NouvellePartie()
 {
-    const quint32 numero = NumeroDonne();
-    Distribuer();
-    if (NumeroDonne() != numero)
+    if (!Distribuer())
         return; // a newer deal has set everything
     CartesRestantes = 52;
     NbSelection = 0;
@@ -59,25 +72,8 @@ void TfrmBlocusQuatorze::CarteMouseDown(TCarte *carte)
     const int place = carte->Tag();
     if (!Disponible[place])
         return; // covered: ignored without a sound
-    if (Carte1 != Aucune && place == Carte1) {
-        // The first choice withdrawn.
-        Carte1 = Aucune;
-        --NbSelection;
-        carte->SetSelectionnee(false);
-        BarreEtat()->SetTexte(choisirBasDeColonne);
-        return;
-    }
-    carte->SetSelectionnee(true);
-    if (Carte1 == Aucune) {
-        Carte1 = quint8(place);
-        BarreEtat()->SetTexte(choisirDeuxieme);
-    } else {
-        Carte2 = quint8(place);
-        BarreEtat()->SetTexte(QString());
-    }
-    ++NbSelection;
-    Plateforme().JouerSon(QStringLiteral("CarteSelectionnee.wav"), TModeSon::Synchrone);
-    if (NbSelection == 2)
+    if (Choisir(*this, carte, quint8(place), Carte1, Carte2, NbSelection,
+                {choisirBasDeColonne, choisirDeuxieme, QString()}))
         VerifierSelection();
 }
 
@@ -86,13 +82,13 @@ void TfrmBlocusQuatorze::VerifierSelection()
     TOperation jugement(this, TOperation::Bloques);
     TCarte *premiere = Talon()->Cartes()[Carte1];
     TCarte *seconde = Talon()->Cartes()[Carte2];
-    if (premiere->Valeur() + seconde->Valeur() == 14) {
+    if (premiere->Valeur() + seconde->Valeur() == Somme) {
         premiere->hide();
         seconde->hide();
         // The card above each, if any, becomes the bottom of its column.
         for (quint8 place : {Carte1, Carte2})
-            if (place >= 12)
-                Disponible[place - 12] = true;
+            if (place >= NbColonnes)
+                Disponible[place - NbColonnes] = true;
         CartesRestantes -= 2;
         if (CartesRestantes == 0) {
             PartieGagnee();
@@ -102,7 +98,7 @@ void TfrmBlocusQuatorze::VerifierSelection()
         BarreEtat()->SetTexte(sommeIncorrecte);
         for (int bip = 0; bip < 3; ++bip)
             Plateforme().Bip();
-        Attendre(100);
+        Attendre(UneSeconde);
         if (jugement.Interrompue())
             return;
         premiere->SetSelectionnee(false);
@@ -114,5 +110,5 @@ void TfrmBlocusQuatorze::VerifierSelection()
     BarreEtat()->SetTexte(choisirBasDeColonne);
     // The choice is empty: the player may already choose during this pause.
     jugement.LibererClics();
-    Attendre(100);
+    Attendre(UneSeconde);
 }

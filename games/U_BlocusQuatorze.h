@@ -2,7 +2,7 @@
 // columns; two bottom cards whose ranks total fourteen leave the table.
 #pragma once
 
-#include "U_Cadre.h"
+#include "U_Choix.h"
 
 #include <array>
 
@@ -11,7 +11,11 @@ class TfrmBlocusQuatorze : public TfrmJeu {
 public:
     explicit TfrmBlocusQuatorze(QWidget *parent = nullptr);
 
-    static constexpr quint8 Aucune = 100; // an empty choice slot
+    static const TDonneesJeu Fiche;
+    static constexpr int NbColonnes = 12;
+    // Places from here on hold the bottom cards of the columns.
+    static constexpr int PremierBas = 52 - NbColonnes;
+    static constexpr int Somme = 14;
 
     // Where place i lies: twelve columns, five rows (the last one short).
     static QPoint PositionPlace(int place);
@@ -25,6 +29,7 @@ public:
 
     void NouvellePartie() override;
     void CarteMouseDown(TCarte *carte) override;
-    void Distribuer();
+    // False when a newer deal has overtaken it.
+    bool Distribuer();
     void VerifierSelection();
 };

@@ -4,46 +4,61 @@
 #include <algorithm>
 #include <cstdlib>
 
+const TDonneesJeu TfrmCasino::Fiche = {
+    .caption = "Casino",
+    .client = {792, 573},
+    .hauteurBarreEtat = 22,
+    .hauteurTexteEtat = 16,
+    .positionTalon = {540, 265},
+    .choixDos = true,
+    .bulleChoisirReussite = nullptr,
+    .bulleCouleurTapis = nullptr,
+    .sujetAide = "Casino",
+    .libelle = "Casino",
+    .largeurLibelle = 180,
+    .titre = "Casino",
+    .apercu = "apercu-casino",
+    .commentaire = "Le but est de se débarrasser des cartes en constituant des paires de même hauteur, si ses "
+                   "deux cartes se touchent, horizontalement, verticalement ou en diagonale.",
+};
+
 namespace {
 const QString choisirDeuxCartes = QStringLiteral("Choisissez deux cartes.");
 const QString pasMemeValeur = QStringLiteral("Ces deux cartes ne sont pas de la même valeur.");
 const QString neSeTouchentPas = QStringLiteral("Ces deux cartes ne se touchent pas.");
 } // namespace
 
-TfrmCasino::TfrmCasino(QWidget *parent) : TfrmJeu(TJeu::Casino, parent)
+TfrmCasino::TfrmCasino(QWidget *parent) : TfrmJeu(Fiche, parent)
 {
     FinirConstruction();
-    Tapis.fill(&rechange);
+    Tapis.fill(CarteDeReserve());
 }
 
 QPoint TfrmCasino::PositionPlace(int place)
 {
-    return {80 * (place % 5) + 50, 100 * (place / 5) + 55};
+    return {80 * (place % NbColonnes) + 50, 100 * (place / NbColonnes) + 55};
 }
 
-void TfrmCasino::Distribuer()
+bool TfrmCasino::Remplir(int jusqua)
+{
+    return PoserDuTalon(Tapis, NbCartesTapis, jusqua, &PositionPlace,
+                        [this](int place) { NbCartesTapis = quint8(place + 1); });
+}
+
+bool TfrmCasino::Distribuer()
 {
     const TOperation donne(this, TOperation::Bloques);
     RamasserCartes();
     // Place by place in reading order, each card sliding face down from the
-    // stock; the places in use grow with the cards that have landed.
+    // stock.
     NbCartesTapis = 0;
-    for (int place = 0; place < NbPlaces; ++place) {
-        TCarte *carte = nullptr;
-        Talon()->TirerCarte(carte);
-        Tapis[place] = carte;
-        if (!PoserCarte(carte, PositionPlace(place), place))
-            return;
-        NbCartesTapis = quint8(place + 1);
-    }
+    return Remplir(NbPlaces);
 }
 
 void TfrmCasino::NouvellePartie()
 {
     ViderChoix(); // the old choice goes with the old table
-    const quint32 numero = NumeroDonne();
-    Distribuer();
-    if (NumeroDonne() != numero)
+    if (!Distribuer())
         return; // a newer deal has set everything
     BarreEtat()->SetTexte(choisirDeuxCartes);
 }
@@ -55,21 +70,8 @@ void TfrmCasino::CarteMouseDown(TCarte *carte)
     const int place = carte->Tag();
     if (place < 0 || place >= NbCartesTapis || Tapis[place] != carte)
         return;
-    if (Carte1 != Aucune && place == Carte1) {
-        // The first choice withdrawn: no sound, and the text stays.
-        Carte1 = Aucune;
-        --NbSelection;
-        carte->SetSelectionnee(false);
-        return;
-    }
-    carte->SetSelectionnee(true);
-    if (Carte1 == Aucune)
-        Carte1 = quint8(place);
-    else
-        Carte2 = quint8(place);
-    ++NbSelection;
-    Plateforme().JouerSon(QStringLiteral("CarteSelectionnee.wav"), TModeSon::Synchrone);
-    if (NbSelection == 2)
+    // No sound on a withdrawal, and the status text stays throughout.
+    if (Choisir(*this, carte, quint8(place), Carte1, Carte2, NbSelection, {}))
         VerifierSelection();
 }
 
@@ -77,8 +79,8 @@ void TfrmCasino::VerifierSelection()
 {
     // Rank first, then contact between the places of the grid (never pixels):
     // the end of a row does not touch the start of the next.
-    const int r1 = Carte1 / 5, c1 = Carte1 % 5;
-    const int r2 = Carte2 / 5, c2 = Carte2 % 5;
+    const int r1 = Carte1 / NbColonnes, c1 = Carte1 % NbColonnes;
+    const int r2 = Carte2 / NbColonnes, c2 = Carte2 % NbColonnes;
     QString refus;
     if (Tapis[Carte1]->Valeur() != Tapis[Carte2]->Valeur())
         refus = pasMemeValeur;
@@ -93,7 +95,7 @@ void TfrmCasino::VerifierSelection()
     BarreEtat()->SetTexte(refus);
     for (int bip = 0; bip < 3; ++bip)
         Plateforme().Bip();
-    Attendre(100);
+    Attendre(UneSeconde);
     if (!jugement.Interrompue())
         AnnulerSelection();
 }
@@ -120,7 +122,7 @@ void TfrmCasino::RetirerPaire()
     // The marks are gone, and so is the choice: it would soon name places
     // that the close-up takes out of use.
     ViderChoix();
-    Attendre(100);
+    Attendre(UneSeconde);
     if (retrait.Interrompue())
         return;
     // The higher gap first, so neither hidden card is ever moved.
@@ -129,19 +131,13 @@ void TfrmCasino::RetirerPaire()
         DecalerCartes(place);
         if (retrait.Interrompue())
             return;
-        Attendre(100);
+        Attendre(UneSeconde);
         if (retrait.Interrompue())
             return;
     }
-    // Up to two stock cards fill the last places, while the stock lasts.
-    TCarte *carte = nullptr;
-    for (int tirage = 0; tirage < 2 && Talon()->TirerCarte(carte); ++tirage) {
-        const quint8 place = NbCartesTapis;
-        Tapis[place] = carte;
-        if (!PoserCarte(carte, PositionPlace(place), place))
-            return;
-        ++NbCartesTapis;
-    }
+    // Stock cards fill the last places, while the stock lasts.
+    if (!Remplir(NbCartesTapis + std::min(Recharge, Talon()->Sommet() + 1)))
+        return;
     BarreEtat()->SetTexte(choisirDeuxCartes);
     // The stock runs out before the grid shortens: an empty grid is the
     // whole deck cleared.

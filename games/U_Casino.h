@@ -3,7 +3,7 @@
 // in reading order and the stock refills its last places.
 #pragma once
 
-#include "U_Cadre.h"
+#include "U_Choix.h"
 
 #include <array>
 
@@ -12,8 +12,10 @@ class TfrmCasino : public TfrmJeu {
 public:
     explicit TfrmCasino(QWidget *parent = nullptr);
 
-    static constexpr quint8 Aucune = 100; // an empty choice slot
-    static constexpr int NbPlaces = 25;
+    static const TDonneesJeu Fiche;
+    static constexpr int NbColonnes = 5;
+    static constexpr int NbPlaces = NbColonnes * 5;
+    static constexpr int Recharge = 2; // stock cards that follow a pair
 
     // Where place p lies: five columns, five rows, in reading order.
     static QPoint PositionPlace(int place);
@@ -28,7 +30,8 @@ public:
 
     void NouvellePartie() override;
     void CarteMouseDown(TCarte *carte) override;
-    void Distribuer();
+    // False when a newer deal has overtaken it.
+    bool Distribuer();
     void VerifierSelection();
     void AnnulerSelection();
     void RetirerPaire();
@@ -38,8 +41,6 @@ public:
 
 private:
     void ViderChoix();
-
-    // Fills the grid until the first deal, so that no place is ever empty:
-    // it has no parent and is never shown.
-    TCarte rechange;
+    // The grid's places in use grow with each card that lands.
+    bool Remplir(int jusqua);
 };

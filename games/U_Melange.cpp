@@ -3,24 +3,40 @@
 
 #include <cstdlib>
 
+const TDonneesJeu TfrmMelange::Fiche = {
+    .caption = "Le mélange",
+    .client = {792, 573},
+    .hauteurBarreEtat = 22,
+    .hauteurTexteEtat = 16,
+    .positionTalon = {360, 400},
+    .choixDos = true,
+    .bulleChoisirReussite = nullptr,
+    .bulleCouleurTapis = nullptr,
+    .sujetAide = "Melange",
+    .libelle = "Mélange",
+    .largeurLibelle = 180,
+    .titre = "Mélange",
+    .apercu = "apercu-melange",
+    .commentaire = "Sur les 8 cartes du tableau, chaque couple de cartes dont les rangs se suivent, quelles que "
+                   "soient leurs couleurs et leurs places sur le tableau, est recouvert sans tarder de 2 cartes "
+                   "provenant du talon.",
+};
+
 namespace {
 const QString choisirPremiere = QStringLiteral("Choisissez une première carte.");
 const QString choisirSeconde = QStringLiteral("Choisissez une seconde carte.");
 const QString plusAucunCoup = QStringLiteral("Plus aucun coup possible.");
 } // namespace
 
-TfrmMelange::TfrmMelange(QWidget *parent)
-    : TfrmJeu(TJeu::Melange, parent), carteDeReserve(std::make_unique<TCarte>())
+TfrmMelange::TfrmMelange(QWidget *parent) : TfrmJeu(Fiche, parent)
 {
     FinirConstruction();
-    Tapis.fill(carteDeReserve.get()); // no place is ever empty
+    Tapis.fill(CarteDeReserve());
 }
-
-TfrmMelange::~TfrmMelange() = default;
 
 QPoint TfrmMelange::PositionPlace(int place)
 {
-    return {150 * (place % 4) + 140, 150 * (place / 4) + 100};
+    return {150 * (place % NbColonnes) + 140, 150 * (place / NbColonnes) + 100};
 }
 
 bool TfrmMelange::Suivent(const TCarte *a, const TCarte *b)
@@ -37,36 +53,25 @@ bool TfrmMelange::CoupPossible() const
     return false;
 }
 
-void TfrmMelange::AnnoncerChoixVide()
-{
-    BarreEtat()->SetTexte(CoupPossible() ? choisirPremiere : plusAucunCoup);
-}
+QString TfrmMelange::ChoixVide() const { return CoupPossible() ? choisirPremiere : plusAucunCoup; }
 
-void TfrmMelange::Distribuer()
+bool TfrmMelange::Distribuer()
 {
     const TOperation donne(this, TOperation::Bloques);
     RamasserCartes();
     // Places 0 to 3 form the upper row, 4 to 7 the lower one.
-    for (int place = 0; place < NbPlaces; ++place) {
-        TCarte *carte = nullptr;
-        Talon()->TirerCarte(carte);
-        Tapis[place] = carte;
-        if (!PoserCarte(carte, PositionPlace(place), place))
-            return;
-    }
+    return PoserDuTalon(Tapis, 0, NbPlaces, &PositionPlace);
 }
 
 void TfrmMelange::NouvellePartie()
 {
-    const quint32 numero = NumeroDonne();
-    Distribuer();
-    if (NumeroDonne() != numero)
+    if (!Distribuer())
         return; // a newer deal has set everything
-    CartesRestantes = 44;
+    CartesRestantes = 52 - NbPlaces;
     NbSelection = 0;
     Carte1 = Aucune;
     Carte2 = Aucune;
-    AnnoncerChoixVide();
+    BarreEtat()->SetTexte(ChoixVide());
 }
 
 void TfrmMelange::CarteMouseDown(TCarte *carte)
@@ -76,30 +81,7 @@ void TfrmMelange::CarteMouseDown(TCarte *carte)
     const int place = carte->Tag();
     if (place >= NbPlaces || Tapis[place] != carte)
         return; // only the top of a pile counts
-    if (Carte1 != Aucune && place == Carte1) {
-        // The first choice withdrawn, silently.
-        Carte1 = Aucune;
-        --NbSelection;
-        carte->SetSelectionnee(false);
-        AnnoncerChoixVide();
-        return;
-    }
-    carte->SetSelectionnee(true);
-    if (Carte1 == Aucune) {
-        Carte1 = quint8(place);
-        BarreEtat()->SetTexte(choisirSeconde);
-    } else {
-        Carte2 = quint8(place);
-        BarreEtat()->SetTexte(QString());
-    }
-    ++NbSelection;
-    const quint32 donne = NumeroDonne();
-    Plateforme().JouerSon(QStringLiteral("CarteSelectionnee.wav"), TModeSon::Synchrone);
-    // The sound keeps the window painted; should the window have been left
-    // meanwhile, the choice belongs to a dropped game.
-    if (NumeroDonne() != donne)
-        return;
-    if (NbSelection == 2)
+    if (Choisir(*this, carte, quint8(place), Carte1, Carte2, NbSelection, {ChoixVide(), choisirSeconde, QString()}))
         VerifierSelection();
 }
 
@@ -122,7 +104,7 @@ void TfrmMelange::VerifierSelection()
     const TOperation jugement(this, TOperation::Bloques);
     if (!Suivent(Tapis[Carte1], Tapis[Carte2])) {
         // Refused without a word: one second of an empty status bar.
-        Attendre(100);
+        Attendre(UneSeconde);
         if (jugement.Interrompue())
             return;
     } else {
@@ -138,5 +120,5 @@ void TfrmMelange::VerifierSelection()
     Tapis[Carte2]->SetSelectionnee(false);
     NbSelection = 0;
     Carte1 = Aucune;
-    AnnoncerChoixVide();
+    BarreEtat()->SetTexte(ChoixVide());
 }

@@ -3,19 +3,18 @@
 // stock. The game is won when the stock is used up.
 #pragma once
 
-#include "U_Cadre.h"
+#include "U_Choix.h"
 
 #include <array>
-#include <memory>
 
 class TfrmMelange : public TfrmJeu {
     Q_OBJECT
 public:
     explicit TfrmMelange(QWidget *parent = nullptr);
-    ~TfrmMelange() override;
 
-    static constexpr quint8 Aucune = 100; // an empty choice slot
-    static constexpr int NbPlaces = 8;
+    static const TDonneesJeu Fiche;
+    static constexpr int NbColonnes = 4;
+    static constexpr int NbPlaces = NbColonnes * 2;
 
     // Where place p lies: columns at 140, 290, 440, 590; rows at 100, 250.
     static QPoint PositionPlace(int place);
@@ -34,7 +33,8 @@ public:
 
     void NouvellePartie() override;
     void CarteMouseDown(TCarte *carte) override;
-    void Distribuer();
+    // False when a newer deal has overtaken it.
+    bool Distribuer();
     void VerifierSelection();
 
 private:
@@ -42,8 +42,5 @@ private:
     // deal has overtaken the slide.
     bool Couvrir(quint8 place);
     // What the status bar says while nothing is chosen.
-    void AnnoncerChoixVide();
-
-    // Fills the places before the first deal; never shown, never played.
-    std::unique_ptr<TCarte> carteDeReserve;
+    QString ChoixVide() const;
 };

@@ -1,45 +1,52 @@
 #include "U_Multiples7.h"
 #include "Plateforme.h"
 
+const TDonneesJeu TfrmMultiplesSept::Fiche = {
+    .caption = "Multiples de sept",
+    .client = {891, 563},
+    .hauteurBarreEtat = 22,
+    .hauteurTexteEtat = 16,
+    .positionTalon = {200, HautTalon},
+    .choixDos = true,
+    .bulleChoisirReussite = "Choisir une réussite",
+    .bulleCouleurTapis = nullptr,
+    .sujetAide = "MultiplesSept",
+    .libelle = "Multiples de sept",
+    .largeurLibelle = 180,
+    .titre = "Multiples de sept",
+    .apercu = "apercu-multiples",
+    .commentaire = "Le but est d'éliminer les cartes dont la somme des valeurs est un multiple de sept.",
+};
+
 namespace {
 const QString ouverture = QStringLiteral("Ajoutez une carte au tapis ou sélectionnez des cartes.");
 const QString sommeCorrecte = QStringLiteral("Somme correcte.");
 const QString choisir = QStringLiteral("Choisissez des cartes ou ajoutez une carte au tapis.");
 } // namespace
 
-TfrmMultiplesSept::TfrmMultiplesSept(QWidget *parent) : TfrmJeu(TJeu::MultiplesSept, parent)
+TfrmMultiplesSept::TfrmMultiplesSept(QWidget *parent) : TfrmJeu(Fiche, parent)
 {
     FinirConstruction();
+    // The unused places hold a card that never plays.
+    Tapis.fill(CarteDeReserve());
 }
 
 QPoint TfrmMultiplesSept::PositionPlace(int place) { return {80 * place + 10, HautTapis}; }
 
-void TfrmMultiplesSept::CreerTalon()
-{
-    TfrmJeu::CreerTalon();
-    Tapis.fill(&carteDeReserve);
-}
-
-void TfrmMultiplesSept::Distribuer()
+bool TfrmMultiplesSept::Distribuer()
 {
     const TOperation donne(this, TOperation::Bloques);
     RamasserCartes();
     NbCartesTapis = 0;
-    for (quint8 k = 0; k < 4; ++k) {
-        TCarte *carte = nullptr;
-        Talon()->TirerCarte(carte);
-        Tapis[k] = carte;
-        if (!PoserCarte(carte, PositionPlace(k), k))
-            return;
-    }
-    NbCartesTapis = 4;
+    if (!PoserDuTalon(Tapis, 0, NbCartesDonnees, &PositionPlace))
+        return false;
+    NbCartesTapis = NbCartesDonnees;
+    return true;
 }
 
 void TfrmMultiplesSept::NouvellePartie()
 {
-    const quint32 numero = NumeroDonne();
-    Distribuer();
-    if (NumeroDonne() != numero)
+    if (!Distribuer())
         return; // a newer deal has set everything
     BarreEtat()->SetTexte(ouverture);
 }
@@ -92,7 +99,7 @@ void TfrmMultiplesSept::VerifierSelection()
     for (quint8 k = 0; k < NbCartesTapis; ++k)
         if (Tapis[k]->Selectionnee())
             somme += Tapis[k]->Valeur();
-    if (somme % 7 != 0)
+    if (somme % Multiple != 0)
         return; // not yet: the marks stay, without a word
     BarreEtat()->SetTexte(sommeCorrecte);
     RetirerCartes();
@@ -117,7 +124,7 @@ void TfrmMultiplesSept::RetirerCartes()
                 return;
         }
         --NbCartesTapis;
-        Attendre(100);
+        Attendre(UneSeconde);
         if (retrait.Interrompue())
             return;
     }

@@ -12,7 +12,10 @@ class TfrmMultiplesSept : public TfrmJeu {
 public:
     explicit TfrmMultiplesSept(QWidget *parent = nullptr);
 
+    static const TDonneesJeu Fiche;
     static constexpr int NbPlaces = 11;
+    static constexpr int NbCartesDonnees = 4; // the row a deal opens with
+    static constexpr int Multiple = 7;
     static constexpr int HautTapis = 150; // a card at this top lies in the row
     static constexpr int HautTalon = 300; // and at this one in the stock
 
@@ -26,15 +29,10 @@ public:
 
     void NouvellePartie() override;
     void CarteMouseDown(TCarte *carte) override;
-    void Distribuer();
+    // False when a newer deal has overtaken it.
+    bool Distribuer();
     void AjouterCarte();
     void VerifierSelection();
     void RetirerCartes();
     void DecalerCartes(quint8 i);
-
-protected:
-    void CreerTalon() override;
-
-private:
-    TCarte carteDeReserve; // fills the unused places; no parent, never shown
 };

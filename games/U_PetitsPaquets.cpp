@@ -1,27 +1,40 @@
 #include "U_PetitsPaquets.h"
 #include "Plateforme.h"
 
+const TDonneesJeu TfrmPetitsPaquets::Fiche = {
+    .caption = "Les petits paquets",
+    .client = {792, 573},
+    .hauteurBarreEtat = 30,
+    .hauteurTexteEtat = 21,
+    .positionTalon = {590, 400},
+    .choixDos = true,
+    .bulleChoisirReussite = nullptr,
+    .bulleCouleurTapis = nullptr,
+    .sujetAide = "PetitsPaquets",
+    .libelle = "Petits paquets",
+    .largeurLibelle = 180,
+    .titre = "Les petits paquets",
+    .apercu = "apercu-paquets",
+    .commentaire = "Les 52 cartes sont distribuées en paquets de 4.Vous devez sortir les cartes du tableau par "
+                   "couples de même valeur.",
+};
+
 namespace {
 const QString choisirPaquet = QStringLiteral("Choisissez un paquet.");
 const QString choisirAutre = QStringLiteral("Choisissez un autre paquet.");
 const QString valeursDifferentes = QStringLiteral("Ces deux cartes ont des valeurs différentes.");
 } // namespace
 
-TfrmPetitsPaquets::TfrmPetitsPaquets(QWidget *parent) : TfrmJeu(TJeu::PetitsPaquets, parent)
+TfrmPetitsPaquets::TfrmPetitsPaquets(QWidget *parent) : TfrmJeu(Fiche, parent)
 {
     FinirConstruction();
+    for (auto &paquet : Paquets)
+        paquet.fill(CarteDeReserve());
 }
 
 QPoint TfrmPetitsPaquets::PositionPaquet(int paquet)
 {
-    return {(paquet % 5) * 120 + 110, (paquet / 5) * 120 + 100};
-}
-
-void TfrmPetitsPaquets::CreerTalon()
-{
-    TfrmJeu::CreerTalon();
-    for (auto &paquet : Paquets)
-        paquet.fill(&reserve);
+    return {(paquet % PaquetsParRangee) * 120 + 110, (paquet / PaquetsParRangee) * 120 + 100};
 }
 
 bool TfrmPetitsPaquets::EstSommet(const TCarte *carte) const
@@ -30,35 +43,36 @@ bool TfrmPetitsPaquets::EstSommet(const TCarte *carte) const
     return paquet >= 0 && paquet < NbPaquets && Sommet(paquet) == carte && carte->Visible();
 }
 
-void TfrmPetitsPaquets::Distribuer()
+bool TfrmPetitsPaquets::Distribuer()
 {
     const TOperation donne(this, TOperation::Bloques);
     Talon()->Melanger();
     // Four passes over the thirteen packets: three face down, the last face
     // up. Each card comes to the front before it flies, so it passes above
     // every card dealt before it and ends on top of its packet.
-    for (int niveau = 0; niveau < 4; ++niveau)
+    constexpr int dessus = CartesParPaquet - 1;
+    for (int niveau = 0; niveau <= dessus; ++niveau)
         for (int paquet = 0; paquet < NbPaquets; ++paquet) {
             TCarte *carte = nullptr;
-            Talon()->TirerCarte(carte);
+            if (!Talon()->TirerCarte(carte))
+                return false;
             Paquets[paquet][niveau] = carte;
-            carte->SetFaceVisible(niveau == 3);
+            carte->SetFaceVisible(niveau == dessus);
             carte->raise();
             const QPoint place = PositionPaquet(paquet);
             AnimerCarte(carte, place.x(), place.y());
             if (donne.Interrompue())
-                return;
+                return false;
             carte->SetTag(paquet);
             carte->SetSelectionnee(false);
         }
-    SommetPaquet.fill(3);
+    SommetPaquet.fill(dessus);
+    return true;
 }
 
 void TfrmPetitsPaquets::NouvellePartie()
 {
-    const quint32 numero = NumeroDonne();
-    Distribuer();
-    if (NumeroDonne() != numero)
+    if (!Distribuer())
         return; // a newer deal has set everything
     CartesRestantes = 52;
     AucunChoix();
@@ -77,27 +91,10 @@ void TfrmPetitsPaquets::CarteMouseDown(TCarte *carte)
 {
     if (Occupe || !EstSommet(carte))
         return;
-    const quint8 paquet = quint8(carte->Tag());
-    if (Paquet1 != Aucune && paquet == Paquet1) {
-        // The first choice withdrawn, silently.
-        Paquet1 = Aucune;
-        --NbSelection;
-        carte->SetSelectionnee(false);
-        BarreEtat()->SetTexte(choisirPaquet);
-        return;
-    }
     // The first choice is the only marked card on the table, so any other
-    // top card becomes the next choice.
-    carte->SetSelectionnee(true);
-    if (Paquet1 == Aucune) {
-        Paquet1 = paquet;
-        BarreEtat()->SetTexte(choisirAutre);
-    } else {
-        Paquet2 = paquet; // the status text stays during the judgement
-    }
-    ++NbSelection;
-    Plateforme().JouerSon(QStringLiteral("CarteSelectionnee.wav"), TModeSon::Synchrone);
-    if (NbSelection == 2)
+    // top card becomes the next choice; the status text stays during the
+    // judgement.
+    if (Choisir(*this, carte, quint8(carte->Tag()), Paquet1, Paquet2, NbSelection, {choisirPaquet, choisirAutre, {}}))
         VerifierSelection();
 }
 
@@ -112,7 +109,7 @@ void TfrmPetitsPaquets::VerifierSelection()
     if (premiere->Valeur() == seconde->Valeur()) {
         premiere->hide();
         seconde->hide();
-        Attendre(100);
+        Attendre(UneSeconde);
         if (jugement.Interrompue())
             return;
         // The card beneath each turns face up; a packet whose bottom card
@@ -126,7 +123,7 @@ void TfrmPetitsPaquets::VerifierSelection()
     } else {
         BarreEtat()->SetTexte(valeursDifferentes);
     }
-    Attendre(100);
+    Attendre(UneSeconde);
     if (jugement.Interrompue())
         return;
     premiere->SetSelectionnee(false);

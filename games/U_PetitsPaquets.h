@@ -3,7 +3,7 @@
 // the cards beneath turn face up.
 #pragma once
 
-#include "U_Cadre.h"
+#include "U_Choix.h"
 
 #include <array>
 
@@ -12,8 +12,10 @@ class TfrmPetitsPaquets : public TfrmJeu {
 public:
     explicit TfrmPetitsPaquets(QWidget *parent = nullptr);
 
-    static constexpr quint8 Aucune = 100; // an empty choice slot
+    static const TDonneesJeu Fiche;
     static constexpr int NbPaquets = 13;
+    static constexpr int CartesParPaquet = 4;
+    static constexpr int PaquetsParRangee = 5;
 
     // Where packet p lies: rows of five, the last one of three.
     static QPoint PositionPaquet(int paquet);
@@ -21,7 +23,7 @@ public:
     // The game's state. Paquets[p][0] is the bottom card of packet p; its
     // top card is Paquets[p][SommetPaquet[p]]. A packet is empty once its
     // bottom card has left the table (hidden).
-    std::array<std::array<TCarte *, 4>, NbPaquets> Paquets{};
+    std::array<std::array<TCarte *, CartesParPaquet>, NbPaquets> Paquets{};
     std::array<quint8, NbPaquets> SommetPaquet{};
     quint8 Paquet1 = Aucune;
     quint8 Paquet2 = Aucune;
@@ -33,11 +35,9 @@ public:
 
     void NouvellePartie() override;
     void CarteMouseDown(TCarte *carte) override;
-    void Distribuer();
+    // False when a newer deal has overtaken it.
+    bool Distribuer();
     void VerifierSelection();
-
-protected:
-    void CreerTalon() override;
 
 private:
     // The top card of a packet, dealt and on the table: the only card that
@@ -45,7 +45,4 @@ private:
     bool EstSommet(const TCarte *carte) const;
     // Back to no packet chosen, with the table open to the player.
     void AucunChoix();
-
-    // Stands in every place of Paquets until the first deal; never shown.
-    TCarte reserve;
 };

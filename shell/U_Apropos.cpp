@@ -1,5 +1,5 @@
 #include "U_Apropos.h"
-#include "U_Cadre.h"
+#include "U_Apparence.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -30,9 +30,7 @@ TfrmAPropos::TfrmAPropos(QWidget *parent)
     setWindowTitle(QStringLiteral("A propos"));
     setFixedSize(444, 262);
     setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(0, 255, 255));
-    setPalette(p);
+    Colorer(this, QPalette::Window, Aqua);
     setWindowModality(Qt::ApplicationModal);
 
     Panel1 = new TPanneauBiseaute(this);

@@ -1,5 +1,5 @@
 #include "U_ChoixReussite.h"
-#include "U_Cadre.h"
+#include "U_Apparence.h"
 #include "U_Jpeg.h"
 #include "U_Placement.h"
 #include "Plateforme.h"
@@ -12,15 +12,7 @@
 #include <QPushButton>
 
 namespace {
-const QColor aqua(0, 255, 255);
-const QColor rouge(255, 0, 0);
-
-// By game number: the title shown above the preview, and its preview picture.
-const char *const titres[] = {nullptr, "Blocus des quatorze", "Casino", "Mélange", "Multiples de sept",
-                              "Les petits paquets"};
-const char *const apercus[] = {nullptr, "apercu-blocus", "apercu-casino", "apercu-melange",
-                               "apercu-multiples", "apercu-paquets"};
-constexpr int reussiteOuverte = 1; // the chooser opens on Blocus
+constexpr int reussiteOuverte = 1; // the chooser opens on the first game
 
 // The game that a key of the list moves the selection to from game `n`;
 // 0 for a key the list does not take.
@@ -28,9 +20,9 @@ int ReussiteVoisine(int n, int touche)
 {
     switch (touche) {
     case Qt::Key_Up: return std::max(n - 1, 1);
-    case Qt::Key_Down: return std::min(n + 1, 5);
+    case Qt::Key_Down: return std::min(n + 1, NbReussites);
     case Qt::Key_Home: return 1;
-    case Qt::Key_End: return 5;
+    case Qt::Key_End: return NbReussites;
     default: return 0;
     }
 }
@@ -40,13 +32,6 @@ int ReussiteVoisine(int n, int touche)
 void Placer(QLabel *label, int x, int y, int largeur, int hauteur)
 {
     label->setGeometry(x, y, std::max(largeur, label->sizeHint().width()), hauteur);
-}
-
-void Colorer(QWidget *w, QPalette::ColorRole role, const QColor &couleur)
-{
-    QPalette p = w->palette();
-    p.setColor(role, couleur);
-    w->setPalette(p);
 }
 
 // The game list. It holds the keyboard but draws no mark of it (the red
@@ -130,19 +115,17 @@ TfrmChoixReussite::TfrmChoixReussite(QWidget *parent, QImage apercuOuvert)
     panListeReussites->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panListeReussites->setLineWidth(1);
     panListeReussites->setAutoFillBackground(true);
-    Colorer(panListeReussites, QPalette::Window, aqua);
-    auto label = [this](const char *texte, int tag, int top, int largeur) {
-        auto *l = new TLabelReussite(QString::fromUtf8(texte), tag, panListeReussites);
-        Placer(l, 15, top, largeur, 30);
+    Colorer(panListeReussites, QPalette::Window, Aqua);
+    // One label a game, 40 pixels apart, its game number in its Tag.
+    TLabelReussite **labels[] = {&lblBlocusQuatorze, &lblCasino, &lblMelange, &lblMultiplesSept, &lblPetitsPaquets};
+    for (int n = 1; n <= NbReussites; ++n) {
+        const TDonneesJeu &reussite = Reussite(n);
+        auto *l = new TLabelReussite(QString::fromUtf8(reussite.libelle), n, panListeReussites);
+        Placer(l, 15, 40 * n - 8, reussite.largeurLibelle, 30);
         connect(l, &TLabelReussite::Click, this, &TfrmChoixReussite::lblCasinoClick);
         connect(l, &TLabelReussite::DblClick, this, &TfrmChoixReussite::lblCasinoDblClick);
-        return l;
-    };
-    lblBlocusQuatorze = label("Blocus des quatorze", 1, 32, 202);
-    lblCasino = label("Casino", 2, 72, 180);
-    lblMelange = label("Mélange", 3, 112, 180);
-    lblMultiplesSept = label("Multiples de sept", 4, 152, 180);
-    lblPetitsPaquets = label("Petits paquets", 5, 192, 180);
+        *labels[n - 1] = l;
+    }
 
     imgReussiteSelectionnee = new QLabel(this);
     imgReussiteSelectionnee->setGeometry(272, 40, 500, 375);
@@ -173,22 +156,15 @@ TfrmChoixReussite::TfrmChoixReussite(QWidget *parent, QImage apercuOuvert)
     AfficherReussite();
 }
 
-QImage TfrmChoixReussite::LireApercuOuvert(int densite) { return LireApercu(apercus[reussiteOuverte], densite); }
+QImage TfrmChoixReussite::LireApercuOuvert(int densite)
+{
+    return LireApercu(Reussite(reussiteOuverte).apercu, densite);
+}
 
 void TfrmChoixReussite::InitCommentaires()
 {
-    Commentaires[1] = QStringLiteral("Il faut éliminer les cartes des bas de colonne, deux par deux, lorsqu'elles "
-                                     "totalisent quatorze.");
-    Commentaires[2] = QStringLiteral("Le but est de se débarrasser des cartes en constituant des paires de même "
-                                     "hauteur, si ses deux cartes se touchent, horizontalement, verticalement ou en "
-                                     "diagonale.");
-    Commentaires[3] = QStringLiteral("Sur les 8 cartes du tableau, chaque couple de cartes dont les rangs se "
-                                     "suivent, quelles que soient leurs couleurs et leurs places sur le tableau, est "
-                                     "recouvert sans tarder de 2 cartes provenant du talon.");
-    Commentaires[4] = QStringLiteral("Le but est d'éliminer les cartes dont la somme des valeurs est un multiple "
-                                     "de sept.");
-    Commentaires[5] = QStringLiteral("Les 52 cartes sont distribuées en paquets de 4.Vous devez sortir les cartes "
-                                     "du tableau par couples de même valeur.");
+    for (int n = 1; n <= NbReussites; ++n)
+        Commentaires[n] = QString::fromUtf8(Reussite(n).commentaire);
 }
 
 void TfrmChoixReussite::AfficherReussite()
@@ -199,13 +175,13 @@ void TfrmChoixReussite::AfficherReussite()
         return;
     reussiteAffichee = ReussiteChoisie;
     const auto labels = Labels();
-    for (int n = 1; n <= 5; ++n) {
-        Colorer(labels[n], QPalette::Window, n == ReussiteChoisie ? rouge : aqua);
+    for (int n = 1; n <= NbReussites; ++n) {
+        Colorer(labels[n], QPalette::Window, n == ReussiteChoisie ? Rouge : Aqua);
         labels[n]->setAccessibleDescription(n == ReussiteChoisie ? QStringLiteral("choisie") : QString());
     }
     // The list holds the keyboard: a screen reader says where its keys lead.
     panListeReussites->setAccessibleName(labels[ReussiteChoisie]->text());
-    lblReussiteSelectionnee->setText(QString::fromUtf8(titres[ReussiteChoisie]));
+    lblReussiteSelectionnee->setText(QString::fromUtf8(Reussite(ReussiteChoisie).titre));
     // Drawn at its own size from the top-left corner; a missing picture
     // leaves the area white.
     imgReussiteSelectionnee->setPixmap(QPixmap::fromImage(Apercu(ReussiteChoisie)));
@@ -217,7 +193,7 @@ const QImage &TfrmChoixReussite::Apercu(int n)
     const int densite = DensiteApercus(devicePixelRatioF());
     std::optional<QImage> &apercu = (densite > 1 ? ApercusFins : Apercus)[n];
     if (!apercu)
-        apercu = LireApercu(apercus[n], densite);
+        apercu = LireApercu(Reussite(n).apercu, densite);
     return *apercu;
 }
 

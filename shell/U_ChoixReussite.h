@@ -2,9 +2,10 @@
 // one's title, preview and summary, the rules, and the way into a game.
 #pragma once
 
+#include "U_Reussites.h"
+
 #include <QLabel>
 #include <QWidget>
-#include <array>
 #include <optional>
 
 class QFrame;
@@ -44,16 +45,16 @@ public:
     // suits a screen of `ratio` device pixels a unit.
     static int DensiteApercus(qreal ratio) { return ratio > 1 ? 2 : 1; }
 
-    // The game windows by game number, 1 to 5; set by start-up.
-    std::array<TfrmJeu *, 6> Jeux{};
+    // The game windows by game number; set by start-up.
+    TParReussite<TfrmJeu *> Jeux;
 
     quint8 ReussiteChoisie = 1;
-    std::array<QString, 6> Commentaires; // by game number, 1 to 5
+    TParReussite<QString> Commentaires; // by game number
     // The preview picture of a game, decoded when first shown, in the
     // density of the chooser's screen.
     const QImage &Apercu(int n);
-    std::array<std::optional<QImage>, 6> Apercus; // by game number; empty until decoded
-    std::array<std::optional<QImage>, 6> ApercusFins; // the same at twice the density
+    TParReussite<std::optional<QImage>> Apercus; // by game number; empty until decoded
+    TParReussite<std::optional<QImage>> ApercusFins; // the same at twice the density
 
     QLabel *Label1;
     QLabel *lblReussiteSelectionnee;
@@ -64,9 +65,10 @@ public:
     QLabel *lblCommentaires;
     QPushButton *btnOk;
 
-    std::array<TLabelReussite *, 6> Labels() const
+    // The list's labels by game number.
+    TParReussite<TLabelReussite *> Labels() const
     {
-        return {nullptr, lblBlocusQuatorze, lblCasino, lblMelange, lblMultiplesSept, lblPetitsPaquets};
+        return {{lblBlocusQuatorze, lblCasino, lblMelange, lblMultiplesSept, lblPetitsPaquets}};
     }
 
     void AfficherReussite();

@@ -58,8 +58,12 @@ void PoserIcone()
 TLudoval::TLudoval(QImage apercuOuvert) : frmChoixReussite(nullptr, std::move(apercuOuvert))
 {
     TfrmJeu::DiffererFinitions = false; // windows made from now on finish at once
-    frmChoixReussite.Jeux = {nullptr, &frmBlocusQuatorze, &frmCasino, &frmMelange, &frmMultiplesSept,
-                             &frmPetitsPaquets};
+    // Each window takes its game's number in the chooser.
+    for (TfrmJeu *jeu : std::initializer_list<TfrmJeu *>{&frmPetitsPaquets, &frmBlocusQuatorze, &frmCasino,
+                                                          &frmMelange, &frmMultiplesSept})
+        for (int n = 1; n <= NbReussites; ++n)
+            if (&Reussite(n) == &jeu->Donnees())
+                frmChoixReussite.Jeux[n] = jeu;
     TfrmJeu::ChoixReussite = &frmChoixReussite;
     TfrmJeu::APropos = &frmAPropos;
     TfrmJeu::ChoixDosCartes = [this](QWidget *appelant) { return frmChoixDosCartes.Choisir(appelant); };
@@ -84,8 +88,7 @@ void TLudoval::Demarrer()
     new TApresPeinture(&frmChoixReussite, [this] {
         PoserIcone();
         for (TfrmJeu *jeu : frmChoixReussite.Jeux)
-            if (jeu)
-                jeu->Completer();
+            jeu->Completer();
         Plateforme().PreparerSons();
     });
 }

@@ -3,8 +3,12 @@
 // through a game window that only counts deals. The windows are made here
 // without the program's start-up: they must look right on their own.
 #include "PlateformeTest.h"
-#include "U_Cadre.h"
+#include "U_BlocusQuatorze.h"
+#include "U_Casino.h"
+#include "U_Melange.h"
+#include "U_Multiples7.h"
 #include "U_Placement.h"
+#include "U_PetitsPaquets.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,7 +25,7 @@ namespace {
 // A game with no rules of its own: it counts its deals and its clicks.
 class TJeuEssai : public TfrmJeu {
 public:
-    explicit TJeuEssai(TJeu jeu) : TfrmJeu(jeu) { FinirConstruction(); }
+    explicit TJeuEssai(const TDonneesJeu &jeu) : TfrmJeu(jeu) { FinirConstruction(); }
     int donnes = 0;
     QList<TCarte *> clics;
     void NouvellePartie() override { ++donnes; }
@@ -31,6 +35,11 @@ public:
     using TfrmJeu::OptionsChoixCouleurTapisExecute;
     using TfrmJeu::TOperation;
 };
+
+// What each game states of its window.
+const std::reference_wrapper<const TDonneesJeu> jeux[] = {TfrmBlocusQuatorze::Fiche, TfrmCasino::Fiche,
+                                                          TfrmMelange::Fiche, TfrmMultiplesSept::Fiche,
+                                                          TfrmPetitsPaquets::Fiche};
 
 struct TPas { QPoint position; quint32 instant; };
 
@@ -107,7 +116,7 @@ private slots:
 
 void TestCadre::glissements()
 {
-    TJeuEssai fenetre(TJeu::BlocusQuatorze);
+    TJeuEssai fenetre(TfrmBlocusQuatorze::Fiche);
     fenetre.show();
     const quint32 t0 = plateforme.maintenant;
 
@@ -166,7 +175,7 @@ void TestCadre::glissements()
 
 void TestCadre::pause()
 {
-    TJeuEssai fenetre(TJeu::Casino);
+    TJeuEssai fenetre(TfrmCasino::Fiche);
     plateforme.Effacer();
     const quint32 t0 = plateforme.maintenant;
 
@@ -200,7 +209,7 @@ void TestCadre::pause()
 
 void TestCadre::questionDeVictoire()
 {
-    TJeuEssai fenetre(TJeu::Melange);
+    TJeuEssai fenetre(TfrmMelange::Fiche);
     fenetre.BarreEtat()->SetTexte(QStringLiteral("Gagné"));
     plateforme.Effacer();
     plateforme.reponses = {true};
@@ -221,7 +230,7 @@ void TestCadre::questionDeVictoire()
 
 void TestCadre::couleurDuTapis()
 {
-    TJeuEssai blocus(TJeu::BlocusQuatorze), casino(TJeu::Casino);
+    TJeuEssai blocus(TfrmBlocusQuatorze::Fiche), casino(TfrmCasino::Fiche);
     QCOMPARE(blocus.CouleurTapis(), QColor(0, 255, 255));
     plateforme.Effacer();
 
@@ -245,7 +254,7 @@ void TestCadre::couleurDuTapis()
 
 void TestCadre::menusEtBarreOutils()
 {
-    TJeuEssai blocus(TJeu::BlocusQuatorze), casino(TJeu::Casino), multiples(TJeu::MultiplesSept);
+    TJeuEssai blocus(TfrmBlocusQuatorze::Fiche), casino(TfrmCasino::Fiche), multiples(TfrmMultiplesSept::Fiche);
     for (TfrmJeu *f : {(TfrmJeu *)&blocus, (TfrmJeu *)&casino, (TfrmJeu *)&multiples})
         f->show();
     QMenuBar *barre = blocus.menuBar();
@@ -299,12 +308,12 @@ void TestCadre::menusEtBarreOutils()
 void TestCadre::fenetreEtBarreEtat()
 {
     // Multiples de sept is wider: its row of eleven cards lies wholly on the table.
-    const struct { TJeu jeu; const char *titre; int largeur, hauteur, haut, barre, texte; } attendus[] = {
-        {TJeu::BlocusQuatorze, "Le blocus des quatorze", 792, 553, 531, 22, 16},
-        {TJeu::Casino, "Casino", 792, 573, 551, 22, 16},
-        {TJeu::Melange, "Le mélange", 792, 573, 551, 22, 16},
-        {TJeu::MultiplesSept, "Multiples de sept", 891, 563, 541, 22, 16},
-        {TJeu::PetitsPaquets, "Les petits paquets", 792, 573, 543, 30, 21},
+    const struct { const TDonneesJeu &jeu; const char *titre; int largeur, hauteur, haut, barre, texte; } attendus[] = {
+        {TfrmBlocusQuatorze::Fiche, "Le blocus des quatorze", 792, 553, 531, 22, 16},
+        {TfrmCasino::Fiche, "Casino", 792, 573, 551, 22, 16},
+        {TfrmMelange::Fiche, "Le mélange", 792, 573, 551, 22, 16},
+        {TfrmMultiplesSept::Fiche, "Multiples de sept", 891, 563, 541, 22, 16},
+        {TfrmPetitsPaquets::Fiche, "Les petits paquets", 792, 573, 543, 30, 21},
     };
     for (const auto &a : attendus) {
         TJeuEssai fenetre(a.jeu);
@@ -319,14 +328,14 @@ void TestCadre::fenetreEtBarreEtat()
         QVERIFY(fenetre.BarreEtat()->findChild<QLabel *>()->font().bold());
         QVERIFY(!(fenetre.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(fenetre.windowFlags() & Qt::WindowMinimizeButtonHint);
-        QCOMPARE(fenetre.Talon()->PositionTalon(), DonneesJeu(a.jeu).positionTalon);
+        QCOMPARE(fenetre.Talon()->PositionTalon(), a.jeu.positionTalon);
         QCOMPARE(fenetre.donnes, 0); // created and shown, nothing dealt yet
     }
 }
 
 void TestCadre::actions()
 {
-    TJeuEssai fenetre(TJeu::BlocusQuatorze);
+    TJeuEssai fenetre(TfrmBlocusQuatorze::Fiche);
     FichierAide = QStringLiteral("ludoval.html");
     plateforme.Effacer();
 
@@ -381,7 +390,7 @@ void TestCadre::actions()
 
 void TestCadre::operationsEtGardes()
 {
-    TJeuEssai fenetre(TJeu::BlocusQuatorze);
+    TJeuEssai fenetre(TfrmBlocusQuatorze::Fiche);
     fenetre.show();
     TCarte *carte = fenetre.Talon()->Cartes()[7];
     carte->move(100, 100);
@@ -422,7 +431,7 @@ void TestCadre::operationsEtGardes()
 
 void TestCadre::clicsDroits()
 {
-    TJeuEssai fenetre(TJeu::BlocusQuatorze);
+    TJeuEssai fenetre(TfrmBlocusQuatorze::Fiche);
     fenetre.show();
     QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
     TCarte *carte = fenetre.Talon()->Cartes()[3];
@@ -448,9 +457,8 @@ void TestCadre::clicsDroits()
 
 void TestCadre::bordureRedimensionnable()
 {
-    for (TJeu jeu : {TJeu::BlocusQuatorze, TJeu::Casino, TJeu::Melange, TJeu::MultiplesSept, TJeu::PetitsPaquets}) {
-        TJeuEssai fenetre(jeu);
-        const TDonneesJeu &d = DonneesJeu(jeu);
+    for (const TDonneesJeu &d : jeux) {
+        TJeuEssai fenetre(d);
         fenetre.show();
         QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
         QCOMPARE(fenetre.size(), d.client);
@@ -481,7 +489,7 @@ void TestCadre::bordureRedimensionnable()
 
 void TestCadre::lettresAcces()
 {
-    TJeuEssai blocus(TJeu::BlocusQuatorze), casino(TJeu::Casino);
+    TJeuEssai blocus(TfrmBlocusQuatorze::Fiche), casino(TfrmCasino::Fiche);
     for (TJeuEssai *fenetre : {&blocus, &casino}) {
         fenetre->show();
         fenetre->activateWindow();
@@ -510,9 +518,8 @@ void TestCadre::policesEtBarreOutils()
 {
     // Made without the program's start-up, every window shows its whole
     // toolbar: no button is pushed into an overflow menu.
-    const TJeu jeux[] = {TJeu::BlocusQuatorze, TJeu::Casino, TJeu::Melange, TJeu::MultiplesSept, TJeu::PetitsPaquets};
     std::vector<std::unique_ptr<TJeuEssai>> fenetres;
-    for (TJeu jeu : jeux) {
+    for (const TDonneesJeu &jeu : jeux) {
         TJeuEssai &fenetre = *fenetres.emplace_back(std::make_unique<TJeuEssai>(jeu));
         fenetre.show();
         QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
@@ -557,7 +564,7 @@ void TestCadre::centrage()
 
     // On screen: the frame as the window system draws it is what is centred.
     const QRect bureau = QGuiApplication::primaryScreen()->availableGeometry();
-    TJeuEssai fenetre(TJeu::BlocusQuatorze);
+    TJeuEssai fenetre(TfrmBlocusQuatorze::Fiche);
     fenetre.AfficherPourJouer();
     QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
     QTRY_COMPARE(fenetre.frameGeometry().topLeft(), PositionCentree(fenetre.frameGeometry().size(), bureau));
@@ -571,7 +578,7 @@ void TestCadre::centrage()
     QCOMPARE(fenetre.pos(), deplacee);
 
     // Larger than the screen: the title bar and the menu bar on it.
-    TJeuEssai grande(TJeu::Casino);
+    TJeuEssai grande(TfrmCasino::Fiche);
     grande.resize(bureau.size() + QSize(300, 200));
     grande.AfficherPourJouer();
     QVERIFY(QTest::qWaitForWindowExposed(&grande));

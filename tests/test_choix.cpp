@@ -471,14 +471,14 @@ void TestChoix::finitionsDifferees()
     demarrer();
     for (TfrmJeu *jeu : jeux()) {
         QVERIFY(!complete(*jeu));
-        QCOMPARE(jeu->size(), DonneesJeu(jeu->Jeu()).client);
+        QCOMPARE(jeu->size(), jeu->Donnees().client);
     }
     QVERIFY(QTest::qWaitForWindowExposed(&Choix()));
     QVERIFY(QTest::qWaitFor([&] { return complete(*jeux().back()); }));
     for (TfrmJeu *jeu : jeux()) {
         QVERIFY(complete(*jeu));
-        QCOMPARE(jeu->size(), DonneesJeu(jeu->Jeu()).client);
-        QCOMPARE(jeu->Talon()->Cartes()[51]->pos(), DonneesJeu(jeu->Jeu()).positionTalon);
+        QCOMPARE(jeu->size(), jeu->Donnees().client);
+        QCOMPARE(jeu->Talon()->Cartes()[51]->pos(), jeu->Donnees().positionTalon);
     }
 
     // A game launched before the chooser has ever been painted is finished

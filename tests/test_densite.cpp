@@ -4,7 +4,7 @@
 // runs once at the ordinary ratio and once under QT_SCALE_FACTOR=2.
 #include "PlateformeTest.h"
 #include "U_Apropos.h"
-#include "U_Cadre.h"
+#include "U_Casino.h"
 #include "U_ChoixReussite.h"
 #include "U_ImageBarre.h"
 #include "U_Jpeg.h"
@@ -137,7 +137,7 @@ QImage Rendue(TCarte &carte, qreal densite)
 
 class TJeuEssai : public TfrmJeu {
 public:
-    TJeuEssai() : TfrmJeu(TJeu::Casino) { FinirConstruction(); }
+    TJeuEssai() : TfrmJeu(TfrmCasino::Fiche) { FinirConstruction(); }
     void NouvellePartie() override {}
     void CarteMouseDown(TCarte *) override {}
 };

@@ -96,7 +96,7 @@ QStringList InvariantsRompus(const TfrmBlocusQuatorze &f)
     // The choice: available cards on the table, marked, and the only ones marked.
     int choisies = 0;
     for (quint8 p : {f.Carte1, f.Carte2}) {
-        if (p == TfrmBlocusQuatorze::Aucune)
+        if (p == Aucune)
             continue;
         if (!c.Exiger(p < 52, QStringLiteral("a choice out of the table: %1").arg(p)))
             continue;
@@ -150,12 +150,12 @@ QStringList InvariantsRompus(const TfrmCasino &f)
 
     // Between clicks: nothing chosen, or one card of the grid, marked alone.
     c.Exiger(f.NbSelection <= 1, QStringLiteral("%1 cards chosen between clicks").arg(f.NbSelection));
-    c.Egal(f.Carte2, TfrmCasino::Aucune, QStringLiteral("second choice between clicks"));
+    c.Egal(f.Carte2, Aucune, QStringLiteral("second choice between clicks"));
     if (f.NbSelection == 1) {
         if (!c.Exiger(f.Carte1 < n, QStringLiteral("the choice %1 is out of the grid").arg(f.Carte1)))
             return c.pannes;
     } else {
-        c.Egal(f.Carte1, TfrmCasino::Aucune, QStringLiteral("first choice with no card chosen"));
+        c.Egal(f.Carte1, Aucune, QStringLiteral("first choice with no card chosen"));
     }
     for (TCarte *carte : cartes)
         c.Egal(carte->Selectionnee(), f.NbSelection == 1 && carte == f.Tapis[f.Carte1],
@@ -202,18 +202,18 @@ QStringList InvariantsRompus(const TfrmMelange &f)
     }
     // The choice: at most a first card, the only card marked.
     const quint8 c1 = f.Carte1;
-    if (!c.Exiger(c1 == TfrmMelange::Aucune || c1 < TfrmMelange::NbPlaces, QStringLiteral("a choice out of the table: %1").arg(c1)))
+    if (!c.Exiger(c1 == Aucune || c1 < TfrmMelange::NbPlaces, QStringLiteral("a choice out of the table: %1").arg(c1)))
         return c.pannes;
-    c.Egal(int(f.NbSelection), c1 == TfrmMelange::Aucune ? 0 : 1, QStringLiteral("NbSelection against the choice"));
+    c.Egal(int(f.NbSelection), c1 == Aucune ? 0 : 1, QStringLiteral("NbSelection against the choice"));
     for (TCarte *carte : cartes)
-        c.Egal(carte->Selectionnee(), c1 != TfrmMelange::Aucune && carte == f.Tapis[c1],
+        c.Egal(carte->Selectionnee(), c1 != Aucune && carte == f.Tapis[c1],
                QStringLiteral("mark of %1").arg(Texte(carte)));
     // The status says whether some two tops follow each other.
     bool coup = false;
     for (int a = 0; a < TfrmMelange::NbPlaces; ++a)
         for (int b = a + 1; b < TfrmMelange::NbPlaces; ++b)
             coup = coup || std::abs(f.Tapis[a]->Valeur() - f.Tapis[b]->Valeur()) == 1;
-    const QString attendu = c1 != TfrmMelange::Aucune ? QStringLiteral("Choisissez une seconde carte.")
+    const QString attendu = c1 != Aucune ? QStringLiteral("Choisissez une seconde carte.")
                           : coup                      ? QStringLiteral("Choisissez une première carte.")
                                                       : QStringLiteral("Plus aucun coup possible.");
     c.Egal(f.BarreEtat()->Texte(), attendu, QStringLiteral("status text"));
@@ -316,7 +316,7 @@ QStringList InvariantsRompus(const TfrmPetitsPaquets &f)
     // The choice: tops of packets on the table, marked, and the only cards marked.
     QSet<TCarte *> choisies;
     for (quint8 p : {f.Paquet1, f.Paquet2}) {
-        if (p == TfrmPetitsPaquets::Aucune)
+        if (p == Aucune)
             continue;
         if (!c.Exiger(p < TfrmPetitsPaquets::NbPaquets, QStringLiteral("a choice out of the table: %1").arg(p)))
             continue;
@@ -336,12 +336,15 @@ QStringList InvariantsRompus(const TfrmPetitsPaquets &f)
 
 QStringList InvariantsRompus(const TfrmJeu &f)
 {
-    switch (f.Jeu()) {
-    case TJeu::BlocusQuatorze: return InvariantsRompus(static_cast<const TfrmBlocusQuatorze &>(f));
-    case TJeu::Casino: return InvariantsRompus(static_cast<const TfrmCasino &>(f));
-    case TJeu::Melange: return InvariantsRompus(static_cast<const TfrmMelange &>(f));
-    case TJeu::MultiplesSept: return InvariantsRompus(static_cast<const TfrmMultiplesSept &>(f));
-    case TJeu::PetitsPaquets: return InvariantsRompus(static_cast<const TfrmPetitsPaquets &>(f));
-    }
+    if (auto *g = qobject_cast<const TfrmBlocusQuatorze *>(&f))
+        return InvariantsRompus(*g);
+    if (auto *g = qobject_cast<const TfrmCasino *>(&f))
+        return InvariantsRompus(*g);
+    if (auto *g = qobject_cast<const TfrmMelange *>(&f))
+        return InvariantsRompus(*g);
+    if (auto *g = qobject_cast<const TfrmMultiplesSept *>(&f))
+        return InvariantsRompus(*g);
+    if (auto *g = qobject_cast<const TfrmPetitsPaquets *>(&f))
+        return InvariantsRompus(*g);
     return {QStringLiteral("a window of no known game")};
 }

@@ -102,8 +102,8 @@ QPoint Point(const TfrmBlocusQuatorze &fenetre, QRandomGenerator &hasard)
         for (int a = 0; a < 52; ++a)
             for (int b = 0; b < 52; ++b)
                 if (a != b && libre(a) && libre(b) && cartes[a]->Valeur() + cartes[b]->Valeur() == 14
-                    && (premiere == TfrmBlocusQuatorze::Aucune || a == premiere))
-                    return TfrmBlocusQuatorze::PositionPlace(premiere == TfrmBlocusQuatorze::Aucune ? a : b) + dansLeCoin;
+                    && (premiere == Aucune || a == premiere))
+                    return TfrmBlocusQuatorze::PositionPlace(premiere == Aucune ? a : b) + dansLeCoin;
     }
     return TfrmBlocusQuatorze::PositionPlace(int(hasard.bounded(52))) + dansLeCoin;
 }
@@ -141,7 +141,7 @@ QPoint Point(const TfrmMelange &fenetre, QRandomGenerator &hasard)
         for (int p = 0; p < 8; ++p)
             for (int q = 0; q < 8; ++q)
                 if (TfrmMelange::Suivent(fenetre.Tapis[p], fenetre.Tapis[q])
-                    && (fenetre.Carte1 == TfrmMelange::Aucune || q == fenetre.Carte1))
+                    && (fenetre.Carte1 == Aucune || q == fenetre.Carte1))
                     utiles << p;
         coin = TfrmMelange::PositionPlace(utiles.isEmpty() ? int(hasard.bounded(8))
                                                            : utiles[int(hasard.bounded(utiles.size()))]);
@@ -174,7 +174,7 @@ QPoint Point(const TfrmPetitsPaquets &fenetre, QRandomGenerator &hasard)
     const QPoint dansLaCarte(hasard.bounded(71), hasard.bounded(96));
     int p = int(hasard.bounded(TfrmPetitsPaquets::NbPaquets));
     const quint8 premier = fenetre.Paquet1;
-    if (hasard.bounded(2) == 0 && premier != TfrmPetitsPaquets::Aucune && partenaire(premier) >= 0)
+    if (hasard.bounded(2) == 0 && premier != Aucune && partenaire(premier) >= 0)
         p = partenaire(premier);
     else if (hasard.bounded(10) == 0)
         return fenetre.Talon()->PositionTalon() + dansLaCarte; // where the stock was
@@ -184,12 +184,15 @@ QPoint Point(const TfrmPetitsPaquets &fenetre, QRandomGenerator &hasard)
 
 QPoint PointAuHasard(TfrmJeu *fenetre, QRandomGenerator &hasard)
 {
-    switch (fenetre->Jeu()) {
-    case TJeu::BlocusQuatorze: return Point(*static_cast<TfrmBlocusQuatorze *>(fenetre), hasard);
-    case TJeu::Casino: return Point(*static_cast<TfrmCasino *>(fenetre), hasard);
-    case TJeu::Melange: return Point(*static_cast<TfrmMelange *>(fenetre), hasard);
-    case TJeu::MultiplesSept: return Point(*static_cast<TfrmMultiplesSept *>(fenetre), hasard);
-    case TJeu::PetitsPaquets: return Point(*static_cast<TfrmPetitsPaquets *>(fenetre), hasard);
-    }
+    if (auto *f = qobject_cast<TfrmBlocusQuatorze *>(fenetre))
+        return Point(*f, hasard);
+    if (auto *f = qobject_cast<TfrmCasino *>(fenetre))
+        return Point(*f, hasard);
+    if (auto *f = qobject_cast<TfrmMelange *>(fenetre))
+        return Point(*f, hasard);
+    if (auto *f = qobject_cast<TfrmMultiplesSept *>(fenetre))
+        return Point(*f, hasard);
+    if (auto *f = qobject_cast<TfrmPetitsPaquets *>(fenetre))
+        return Point(*f, hasard);
     return {};
 }
