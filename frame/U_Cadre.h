@@ -19,24 +19,25 @@ class QAction;
 class QDialog;
 
 // What is particular to one game, stated once in its own module: the frame
-// builds the game's window from it, and the chooser the game's entry.
+// builds the game's window from it, and the chooser the game's entry. A game
+// states only what differs from the defaults.
 struct TDonneesJeu {
     // The window.
     const char *caption;
     QSize client;              // the client area, menu bar to status bar
-    int hauteurBarreEtat;
-    int hauteurTexteEtat;      // pixel height of the status text
     QPoint positionTalon;
-    bool choixDos;             // has the card-back action
-    const char *bulleChoisirReussite; // nullptr: no tooltip
-    const char *bulleCouleurTapis;    // nullptr: no tooltip
     const char *sujetAide;
+    int hauteurBarreEtat = 22;
+    int hauteurTexteEtat = 16; // pixel height of the status text
+    bool choixDos = true;      // has the card-back action
+    const char *bulleChoisirReussite = nullptr; // nullptr: no tooltip
+    const char *bulleCouleurTapis = nullptr;    // nullptr: no tooltip
     // The chooser.
     const char *libelle;       // its name in the list
-    int largeurLibelle;
     const char *titre;         // above its preview
     const char *apercu;        // the preview picture's name
     const char *commentaire;   // the rule summary under the list
+    int largeurLibelle = 180;
 };
 
 // The program's help file, named once at start-up.

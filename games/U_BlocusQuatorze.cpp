@@ -2,21 +2,12 @@
 #include "Plateforme.h"
 
 const TDonneesJeu TfrmBlocusQuatorze::Fiche = {
-    .caption = "Le blocus des quatorze",
-    .client = {792, 553},
-    .hauteurBarreEtat = 22,
-    .hauteurTexteEtat = 16,
-    .positionTalon = {300, 350},
-    .choixDos = false,
-    .bulleChoisirReussite = "Choisir une réussite",
+    .caption = "Le blocus des quatorze", .client = {792, 553}, .positionTalon = {300, 350},
+    .sujetAide = "BlocusQuatorze", .choixDos = false, .bulleChoisirReussite = "Choisir une réussite",
     .bulleCouleurTapis = "Choix couleur du tapis",
-    .sujetAide = "BlocusQuatorze",
-    .libelle = "Blocus des quatorze",
-    .largeurLibelle = 202,
-    .titre = "Blocus des quatorze",
-    .apercu = "apercu-blocus",
+    .libelle = "Blocus des quatorze", .titre = "Blocus des quatorze", .apercu = "apercu-blocus",
     .commentaire = "Il faut éliminer les cartes des bas de colonne, deux par deux, lorsqu'elles totalisent quatorze.",
-};
+    .largeurLibelle = 202};
 
 namespace {
 const QString choisirBasDeColonne = QStringLiteral("Sélectionnez une carte de bas de colonne.");
@@ -24,7 +15,7 @@ const QString choisirDeuxieme = QStringLiteral("Sélectionnez une deuxième cart
 const QString sommeIncorrecte = QStringLiteral("Somme incorrecte.");
 } // namespace
 
-TfrmBlocusQuatorze::TfrmBlocusQuatorze(QWidget *parent) : TfrmJeu(Fiche, parent) { FinirConstruction(); }
+TfrmBlocusQuatorze::TfrmBlocusQuatorze() : TfrmJeu(Fiche) { FinirConstruction(); }
 
 QPoint TfrmBlocusQuatorze::PositionPlace(int place)
 {

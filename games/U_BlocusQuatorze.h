@@ -9,7 +9,7 @@
 class TfrmBlocusQuatorze : public TfrmJeu {
     Q_OBJECT
 public:
-    explicit TfrmBlocusQuatorze(QWidget *parent = nullptr);
+    TfrmBlocusQuatorze();
 
     static const TDonneesJeu Fiche;
     static constexpr int NbColonnes = 12;

@@ -5,22 +5,10 @@
 #include <cstdlib>
 
 const TDonneesJeu TfrmCasino::Fiche = {
-    .caption = "Casino",
-    .client = {792, 573},
-    .hauteurBarreEtat = 22,
-    .hauteurTexteEtat = 16,
-    .positionTalon = {540, 265},
-    .choixDos = true,
-    .bulleChoisirReussite = nullptr,
-    .bulleCouleurTapis = nullptr,
-    .sujetAide = "Casino",
-    .libelle = "Casino",
-    .largeurLibelle = 180,
-    .titre = "Casino",
-    .apercu = "apercu-casino",
+    .caption = "Casino", .client = {792, 573}, .positionTalon = {540, 265}, .sujetAide = "Casino",
+    .libelle = "Casino", .titre = "Casino", .apercu = "apercu-casino",
     .commentaire = "Le but est de se débarrasser des cartes en constituant des paires de même hauteur, si ses "
-                   "deux cartes se touchent, horizontalement, verticalement ou en diagonale.",
-};
+                   "deux cartes se touchent, horizontalement, verticalement ou en diagonale."};
 
 namespace {
 const QString choisirDeuxCartes = QStringLiteral("Choisissez deux cartes.");
@@ -28,7 +16,7 @@ const QString pasMemeValeur = QStringLiteral("Ces deux cartes ne sont pas de la 
 const QString neSeTouchentPas = QStringLiteral("Ces deux cartes ne se touchent pas.");
 } // namespace
 
-TfrmCasino::TfrmCasino(QWidget *parent) : TfrmJeu(Fiche, parent)
+TfrmCasino::TfrmCasino() : TfrmJeu(Fiche)
 {
     FinirConstruction();
     Tapis.fill(CarteDeReserve());

@@ -10,7 +10,7 @@
 class TfrmCasino : public TfrmJeu {
     Q_OBJECT
 public:
-    explicit TfrmCasino(QWidget *parent = nullptr);
+    TfrmCasino();
 
     static const TDonneesJeu Fiche;
     static constexpr int NbColonnes = 5;

@@ -4,23 +4,11 @@
 #include <cstdlib>
 
 const TDonneesJeu TfrmMelange::Fiche = {
-    .caption = "Le mélange",
-    .client = {792, 573},
-    .hauteurBarreEtat = 22,
-    .hauteurTexteEtat = 16,
-    .positionTalon = {360, 400},
-    .choixDos = true,
-    .bulleChoisirReussite = nullptr,
-    .bulleCouleurTapis = nullptr,
-    .sujetAide = "Melange",
-    .libelle = "Mélange",
-    .largeurLibelle = 180,
-    .titre = "Mélange",
-    .apercu = "apercu-melange",
+    .caption = "Le mélange", .client = {792, 573}, .positionTalon = {360, 400}, .sujetAide = "Melange",
+    .libelle = "Mélange", .titre = "Mélange", .apercu = "apercu-melange",
     .commentaire = "Sur les 8 cartes du tableau, chaque couple de cartes dont les rangs se suivent, quelles que "
                    "soient leurs couleurs et leurs places sur le tableau, est recouvert sans tarder de 2 cartes "
-                   "provenant du talon.",
-};
+                   "provenant du talon."};
 
 namespace {
 const QString choisirPremiere = QStringLiteral("Choisissez une première carte.");
@@ -28,7 +16,7 @@ const QString choisirSeconde = QStringLiteral("Choisissez une seconde carte.");
 const QString plusAucunCoup = QStringLiteral("Plus aucun coup possible.");
 } // namespace
 
-TfrmMelange::TfrmMelange(QWidget *parent) : TfrmJeu(Fiche, parent)
+TfrmMelange::TfrmMelange() : TfrmJeu(Fiche)
 {
     FinirConstruction();
     Tapis.fill(CarteDeReserve());

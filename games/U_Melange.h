@@ -10,7 +10,7 @@
 class TfrmMelange : public TfrmJeu {
     Q_OBJECT
 public:
-    explicit TfrmMelange(QWidget *parent = nullptr);
+    TfrmMelange();
 
     static const TDonneesJeu Fiche;
     static constexpr int NbColonnes = 4;

@@ -2,21 +2,10 @@
 #include "Plateforme.h"
 
 const TDonneesJeu TfrmMultiplesSept::Fiche = {
-    .caption = "Multiples de sept",
-    .client = {891, 563},
-    .hauteurBarreEtat = 22,
-    .hauteurTexteEtat = 16,
-    .positionTalon = {200, HautTalon},
-    .choixDos = true,
-    .bulleChoisirReussite = "Choisir une réussite",
-    .bulleCouleurTapis = nullptr,
-    .sujetAide = "MultiplesSept",
-    .libelle = "Multiples de sept",
-    .largeurLibelle = 180,
-    .titre = "Multiples de sept",
-    .apercu = "apercu-multiples",
-    .commentaire = "Le but est d'éliminer les cartes dont la somme des valeurs est un multiple de sept.",
-};
+    .caption = "Multiples de sept", .client = {891, 563}, .positionTalon = {200, HautTalon},
+    .sujetAide = "MultiplesSept", .bulleChoisirReussite = "Choisir une réussite",
+    .libelle = "Multiples de sept", .titre = "Multiples de sept", .apercu = "apercu-multiples",
+    .commentaire = "Le but est d'éliminer les cartes dont la somme des valeurs est un multiple de sept."};
 
 namespace {
 const QString ouverture = QStringLiteral("Ajoutez une carte au tapis ou sélectionnez des cartes.");
@@ -24,7 +13,7 @@ const QString sommeCorrecte = QStringLiteral("Somme correcte.");
 const QString choisir = QStringLiteral("Choisissez des cartes ou ajoutez une carte au tapis.");
 } // namespace
 
-TfrmMultiplesSept::TfrmMultiplesSept(QWidget *parent) : TfrmJeu(Fiche, parent)
+TfrmMultiplesSept::TfrmMultiplesSept() : TfrmJeu(Fiche)
 {
     FinirConstruction();
     // The unused places hold a card that never plays.

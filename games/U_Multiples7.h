@@ -10,7 +10,7 @@
 class TfrmMultiplesSept : public TfrmJeu {
     Q_OBJECT
 public:
-    explicit TfrmMultiplesSept(QWidget *parent = nullptr);
+    TfrmMultiplesSept();
 
     static const TDonneesJeu Fiche;
     static constexpr int NbPlaces = 11;

@@ -2,22 +2,11 @@
 #include "Plateforme.h"
 
 const TDonneesJeu TfrmPetitsPaquets::Fiche = {
-    .caption = "Les petits paquets",
-    .client = {792, 573},
-    .hauteurBarreEtat = 30,
-    .hauteurTexteEtat = 21,
-    .positionTalon = {590, 400},
-    .choixDos = true,
-    .bulleChoisirReussite = nullptr,
-    .bulleCouleurTapis = nullptr,
-    .sujetAide = "PetitsPaquets",
-    .libelle = "Petits paquets",
-    .largeurLibelle = 180,
-    .titre = "Les petits paquets",
-    .apercu = "apercu-paquets",
+    .caption = "Les petits paquets", .client = {792, 573}, .positionTalon = {590, 400},
+    .sujetAide = "PetitsPaquets", .hauteurBarreEtat = 30, .hauteurTexteEtat = 21,
+    .libelle = "Petits paquets", .titre = "Les petits paquets", .apercu = "apercu-paquets",
     .commentaire = "Les 52 cartes sont distribuées en paquets de 4.Vous devez sortir les cartes du tableau par "
-                   "couples de même valeur.",
-};
+                   "couples de même valeur."};
 
 namespace {
 const QString choisirPaquet = QStringLiteral("Choisissez un paquet.");
@@ -25,7 +14,7 @@ const QString choisirAutre = QStringLiteral("Choisissez un autre paquet.");
 const QString valeursDifferentes = QStringLiteral("Ces deux cartes ont des valeurs différentes.");
 } // namespace
 
-TfrmPetitsPaquets::TfrmPetitsPaquets(QWidget *parent) : TfrmJeu(Fiche, parent)
+TfrmPetitsPaquets::TfrmPetitsPaquets() : TfrmJeu(Fiche)
 {
     FinirConstruction();
     for (auto &paquet : Paquets)

@@ -10,7 +10,7 @@
 class TfrmPetitsPaquets : public TfrmJeu {
     Q_OBJECT
 public:
-    explicit TfrmPetitsPaquets(QWidget *parent = nullptr);
+    TfrmPetitsPaquets();
 
     static const TDonneesJeu Fiche;
     static constexpr int NbPaquets = 13;
