@@ -1,5 +1,4 @@
 #include "U_BlocusQuatorze.h"
-#include "Plateforme.h"
 
 const TDonneesJeu TfrmBlocusQuatorze::Fiche = {
     .caption = "Le blocus des quatorze", .client = {792, 553}, .positionTalon = {300, 350},
@@ -86,9 +85,7 @@ void TfrmBlocusQuatorze::VerifierSelection()
             return;
         }
     } else {
-        BarreEtat()->SetTexte(sommeIncorrecte);
-        for (int bip = 0; bip < 3; ++bip)
-            Plateforme().Bip();
+        RefuserChoix(*this, sommeIncorrecte);
         Attendre(UneSeconde);
         if (jugement.Interrompue())
             return;

@@ -1,5 +1,4 @@
 #include "U_Casino.h"
-#include "Plateforme.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -80,9 +79,7 @@ void TfrmCasino::VerifierSelection()
     }
     // The refusal stays a second with both cards marked; no click meanwhile.
     const TOperation jugement(this, TOperation::Bloques);
-    BarreEtat()->SetTexte(refus);
-    for (int bip = 0; bip < 3; ++bip)
-        Plateforme().Bip();
+    RefuserChoix(*this, refus);
     Attendre(UneSeconde);
     if (!jugement.Interrompue())
         AnnulerSelection();

@@ -34,3 +34,10 @@ bool Choisir(TfrmJeu &fenetre, TCarte *carte, quint8 place, quint8 &choix1, quin
     // meanwhile, the choice belongs to a dropped game.
     return nb == 2 && fenetre.NumeroDonne() == donne;
 }
+
+void RefuserChoix(TfrmJeu &fenetre, const QString &raison)
+{
+    fenetre.BarreEtat()->SetTexte(raison);
+    for (int bip = 0; bip < 3; ++bip)
+        Plateforme().Bip();
+}

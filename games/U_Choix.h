@@ -23,3 +23,6 @@ struct TTextesChoix {
 // (no new deal or way out during the sound): the pair is to be judged.
 bool Choisir(TfrmJeu &fenetre, TCarte *carte, quint8 place, quint8 &choix1, quint8 &choix2, quint8 &nb,
              const TTextesChoix &textes);
+
+// A pair refused: the reason in the status bar and three beeps.
+void RefuserChoix(TfrmJeu &fenetre, const QString &raison);
