@@ -5,7 +5,7 @@
 //      sliding in from the stock.
 // Run it from a folder that holds the sounds (build/shell) so that the
 // selection sound takes its real length.
-#include "Plateforme.h"
+#include "FichiersSons.h"
 #include "U_Melange.h"
 
 #include <QApplication>

@@ -1,4 +1,5 @@
 #include "PlateformeQt.h"
+#include "FichiersSons.h"
 #include "VisionneuseAide.h"
 
 #include <QApplication>

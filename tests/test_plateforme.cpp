@@ -1,5 +1,6 @@
 // The real platform: sound files and the help file, found by bare name and
 // so open to whatever lies in the current directory, and the Yes/No box.
+#include "FichiersSons.h"
 #include "PlateformeQt.h"
 #include "VisionneuseAide.h"
 
