@@ -1,4 +1,4 @@
-// File lookup by bare name and the WAV header reader.
+// File lookup by bare name or beside the program, and the WAV header reader.
 #include "FichiersSons.h"
 
 #include <QCoreApplication>
@@ -25,6 +25,21 @@ QString TrouverFichier(const QString &nom)
             continue;
         const QFileInfo fichier(QDir(dossier), nom);
         if (fichier.isFile())
+            return fichier.absoluteFilePath();
+    }
+    return {};
+}
+
+QString TrouverComposant(const QString &donne, const QString &nom, const QString &dossier, const QString &installe,
+                         bool programme)
+{
+    const QString ici = QCoreApplication::applicationDirPath();
+    const QStringList candidats = donne.isEmpty()
+        ? QStringList{ici + u'/' + nom, ici + QStringLiteral("/../") + dossier + u'/' + nom, installe + u'/' + nom}
+        : QStringList{donne};
+    for (const QString &candidat : candidats) {
+        const QFileInfo fichier(candidat);
+        if (fichier.isFile() && (!programme || fichier.isExecutable()))
             return fichier.absoluteFilePath();
     }
     return {};

@@ -1,5 +1,6 @@
-// The files that the program finds by bare name (its sounds, its help file),
-// and the check that a sound file is fit to be played.
+// Where the program finds its files, its sounds and help file by bare name
+// and its own parts beside it, and the check that a sound file is fit to be
+// played.
 #pragma once
 
 #include <QByteArray>
@@ -11,6 +12,12 @@
 // program's bin/, then the one of the configured prefix). Empty when found
 // nowhere.
 QString TrouverFichier(const QString &nom);
+// One of the program's own parts, a `programme` to run or not: the file
+// `donne`, or else `nom` beside the program, then in `dossier` under the
+// prefix the program lies in, then in `installe`; never one from the current
+// directory. Empty when none is fit.
+QString TrouverComposant(const QString &donne, const QString &nom, const QString &dossier, const QString &installe,
+                         bool programme);
 
 // Sounds are found by bare name, so whatever lies in the current directory
 // reaches the program: a sound is played only when its file is fit for it,
