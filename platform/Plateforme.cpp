@@ -1,6 +1,5 @@
 // The platform in force.
 #include "Plateforme.h"
-#include "PlateformeQt.h"
 
 namespace {
 TPlateforme *installee = nullptr;
@@ -8,10 +7,9 @@ TPlateforme *installee = nullptr;
 
 TPlateforme &Plateforme()
 {
-    if (installee)
-        return *installee;
-    static TPlateformeQt reelle;
-    return reelle;
+    if (!installee)
+        qFatal("Ludoval: no platform installed");
+    return *installee;
 }
 
 void InstallerPlateforme(TPlateforme *p) { installee = p; }

@@ -49,8 +49,9 @@ public:
     virtual bool FinDemandee() const = 0;
 };
 
-// The platform in force: the real one unless a test installed its double.
+// The platform in force: the real one that the program installed, or a
+// test's double. Asked for with none installed, it ends the program.
 TPlateforme &Plateforme();
-// Installs `p` (not owned) in place of the real platform; nullptr restores it.
+// Installs `p` (not owned) as the platform in force; nullptr leaves none.
 void InstallerPlateforme(TPlateforme *p);
 
