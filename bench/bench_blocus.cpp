@@ -4,7 +4,7 @@
 //  (b) the wall time of a full Blocus des quatorze deal;
 //  (c) the time from a mouse press on a card to the card painted inverted.
 #include "U_BlocusQuatorze.h"
-#include "Plateforme.h"
+#include "PlateformeQt.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -49,6 +49,8 @@ struct TGuetteur : QObject {
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    TPlateformeQt plateforme;
+    InstallerPlateforme(&plateforme);
     TfrmBlocusQuatorze fenetre;
     fenetre.show();
     QCoreApplication::processEvents();

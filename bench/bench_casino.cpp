@@ -5,7 +5,7 @@
 //  (c) the wall time and CPU share of a whole removal whose gaps close up
 //      over 23 cards twice.
 #include "U_Casino.h"
-#include "Plateforme.h"
+#include "PlateformeQt.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -55,6 +55,8 @@ TMesure Retirer(TfrmCasino &fenetre, quint8 a, quint8 b, int jusqua)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    TPlateformeQt plateforme;
+    InstallerPlateforme(&plateforme);
     TfrmCasino fenetre;
     fenetre.show();
     QCoreApplication::processEvents();

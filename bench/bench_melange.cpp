@@ -5,7 +5,8 @@
 //      sliding in from the stock.
 // Run it from a folder that holds the sounds (build/shell) so that the
 // selection sound takes its real length.
-#include "Plateforme.h"
+#include "FichiersSons.h"
+#include "PlateformeQt.h"
 #include "U_Melange.h"
 
 #include <QApplication>
@@ -44,6 +45,8 @@ double Millisecondes(const QElapsedTimer &t) { return double(t.nsecsElapsed()) /
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    TPlateformeQt plateforme;
+    InstallerPlateforme(&plateforme);
     const bool sonTrouve = !TrouverFichier(QStringLiteral("CarteSelectionnee.wav")).isEmpty();
     TfrmMelange fenetre;
     fenetre.show();

@@ -4,6 +4,7 @@
 //  (c) the wall time of removing a group of three from a row of eleven: the
 //      three at the left end (the most closing up) and at the right end
 //      (the least).
+#include "PlateformeQt.h"
 #include "U_Multiples7.h"
 
 #include <QApplication>
@@ -42,6 +43,8 @@ double Retirer(TfrmMultiplesSept &fenetre, std::initializer_list<int> places)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    TPlateformeQt plateforme;
+    InstallerPlateforme(&plateforme);
     TfrmMultiplesSept fenetre;
     fenetre.show();
     QCoreApplication::processEvents();

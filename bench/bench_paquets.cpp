@@ -4,6 +4,7 @@
 //      until the table is open again, and of the selection sound alone.
 // Run it from the folder that holds the sounds (the build puts them beside
 // the program), or the selection sound takes no time.
+#include "PlateformeQt.h"
 #include "U_PetitsPaquets.h"
 
 #include <QApplication>
@@ -29,6 +30,8 @@ double Secondes(const QElapsedTimer &t) { return double(t.nsecsElapsed()) / 1e9;
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    TPlateformeQt plateforme;
+    InstallerPlateforme(&plateforme);
     TfrmPetitsPaquets fenetre;
     fenetre.show();
     QCoreApplication::processEvents();

@@ -139,7 +139,7 @@ int main(int argc, char *argv[])
     TEnregistreur enregistreur;
     if (!enregistreur.Demarrer())
         return 1;
-    auto &reelle = static_cast<TPlateformeQt &>(Plateforme());
+    TPlateformeQt reelle;
     reelle.moduleSons = QString::fromLocal8Bit(argv[3]);
     TPlateformeNotee plateforme(reelle);
     InstallerPlateforme(&plateforme);

@@ -1,64 +1,19 @@
 #include "PlateformeQt.h"
-#include "VisionneuseAide.h"
+#include "FichiersSons.h"
 
 #include <QApplication>
 #include <QColorDialog>
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLibrary>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <tuple>
-#include <xcb/xcb.h>
 
 namespace {
-// One of the program's own parts: the file given, or else `nom` beside the
-// program, then in `dossier` under the prefix the program lies in, then in
-// `installe`; never one from the current directory. Empty when none is fit.
-QString Composant(const QString &donne, const QString &nom, const QString &dossier, const QString &installe,
-                  bool programme)
-{
-    const QString ici = QCoreApplication::applicationDirPath();
-    const QStringList candidats = donne.isEmpty()
-        ? QStringList{ici + u'/' + nom, ici + QStringLiteral("/../") + dossier + u'/' + nom, installe + u'/' + nom}
-        : QStringList{donne};
-    for (const QString &candidat : candidats) {
-        const QFileInfo fichier(candidat);
-        if (fichier.isFile() && (!programme || fichier.isExecutable()))
-            return fichier.absoluteFilePath();
-    }
-    return {};
-}
-
-// Once the help viewer has closed, the program's window on screen gets the
-// keyboard back: without a window manager, nothing else would give it back.
-void RendreClavier()
-{
-    if (QApplication::activeWindow())
-        return;
-    const QWidgetList fenetres = QApplication::topLevelWidgets();
-    const auto trouvee = std::find_if(fenetres.begin(), fenetres.end(), [](QWidget *w) {
-        return w->isVisible() && (w->windowType() == Qt::Window || w->windowType() == Qt::Dialog);
-    });
-    if (trouvee == fenetres.end())
-        return;
-    QWidget *fenetre = *trouvee;
-    fenetre->activateWindow();
-    // Qt dates its request with the last event it saw, older than the
-    // viewer's own focus: the X server would refuse it. Asked for now, it
-    // takes.
-    if (auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>()) {
-        xcb_set_input_focus(x11->connection(), XCB_INPUT_FOCUS_PARENT, xcb_window_t(fenetre->winId()),
-                            XCB_CURRENT_TIME);
-        xcb_flush(x11->connection());
-    }
-}
-
 // A question that only its buttons answer: Qt would take Escape and the
 // title bar's close for No, and No may end the program.
 class TQuestion : public QMessageBox {
@@ -76,9 +31,6 @@ protected:
 } // namespace
 
 TPlateformeQt::TPlateformeQt() : cloche([] { QApplication::beep(); }) { horloge.start(); }
-
-// The help viewer ends with the platform.
-TPlateformeQt::~TPlateformeQt() { FermerAide(); }
 
 quint32 TPlateformeQt::CompteurTicks() { return quint32(horloge.elapsed()); }
 
@@ -110,8 +62,8 @@ constexpr quint32 AttenteMaxSon = 3000;
 
 TCreerLecteurSons TPlateformeQt::ChargerModuleSons() const
 {
-    const QString module = Composant(moduleSons, QStringLiteral("lecteur-sons.so"),
-                                     QStringLiteral(LUDOVAL_LIBDIR_RELATIF), QStringLiteral(LUDOVAL_LIBDIR), false);
+    const QString module = TrouverComposant(moduleSons, QStringLiteral("lecteur-sons.so"),
+                                            QStringLiteral(LUDOVAL_LIBDIR_RELATIF), QStringLiteral(LUDOVAL_LIBDIR), false);
     // Loaded for good: the player it makes lives as long as the platform.
     QLibrary bibliotheque(module);
     const auto creer = module.isEmpty() ? nullptr
@@ -206,60 +158,10 @@ std::optional<QColor> TPlateformeQt::ChoisirCouleur(QWidget *parent, const QColo
     return c;
 }
 
-QString TPlateformeQt::ProgrammeAide() const
-{
-    return Composant(programmeAide, QStringLiteral("ludoval-aide"), QStringLiteral(LUDOVAL_LIBEXECDIR_RELATIF),
-                     QStringLiteral(LUDOVAL_LIBEXECDIR), true);
-}
 
-void TPlateformeQt::LancerAide()
-{
-    FermerAide();
-    const QString programme = ProgrammeAide();
-    if (programme.isEmpty())
-        return;
-    aide = new QProcess(qApp);
-    aide->setStandardOutputFile(QProcess::nullDevice());
-    // The viewer ends with the program, whatever it is busy with.
-    QObject::connect(qApp, &QCoreApplication::aboutToQuit, aide.data(), [this] { FermerAide(); });
-    // Qt waits a while after a window loses the focus before it deems none
-    // active: a viewer closed at once would find the game still active.
-    QObject::connect(aide.data(), &QProcess::finished, qApp, [] { QTimer::singleShot(500, qApp, &RendreClavier); });
-    aide->start(programme, {});
-    if (!aide->waitForStarted(5000))
-        FermerAide();
-}
 
-void TPlateformeQt::FermerAide()
-{
-    if (!aide)
-        return;
-    aide->kill();
-    aide->waitForFinished(1000);
-    delete aide;
-}
 
-void TPlateformeQt::OuvrirAide(const QString &fichier, const QString &sujet)
-{
-    if (!aide || aide->state() != QProcess::Running)
-        LancerAide();
-    if (aide) {
-        aide->write(TRequeteAide{fichier, TrouverFichier(fichier), sujet}.Ligne());
-        return;
-    }
-    // No viewer can be run: say so here, without reading any file.
-    if (!visionneuse) {
-        visionneuse = new TVisionneuseAide;
-        QObject::connect(qApp, &QCoreApplication::aboutToQuit, visionneuse.data(),
-                         [v = visionneuse.data()] { delete v; });
-    }
-    visionneuse->Ouvrir(fichier, QString(), sujet);
-}
 
-qint64 TPlateformeQt::ProcessusAide() const
-{
-    return aide && aide->state() != QProcess::NotRunning ? aide->processId() : 0;
-}
 
 void TPlateformeQt::TerminerProgramme()
 {

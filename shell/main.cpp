@@ -1,5 +1,6 @@
 // Ludoval: five French patience games.
 #include "LecturePolices.h"
+#include "PlateformeQt.h"
 #include "U_Ludoval.h"
 
 #include <QApplication>
@@ -12,6 +13,8 @@ int main(int argc, char *argv[])
     QImage apercu;
     TLecturePolices polices([&apercu] { apercu = TfrmChoixReussite::LireApercuOuvert(); });
     QApplication app(argc, argv);
+    TPlateformeQt plateforme; // in force until the program ends
+    InstallerPlateforme(&plateforme);
     // A denser screen shows that preview's finer twin, decoded meanwhile.
     std::future<QImage> apercuFin;
     if (const int densite = TfrmChoixReussite::DensiteApercus(app.devicePixelRatio()); densite > 1)

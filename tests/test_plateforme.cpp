@@ -1,5 +1,6 @@
 // The real platform: sound files and the help file, found by bare name and
 // so open to whatever lies in the current directory, and the Yes/No box.
+#include "FichiersSons.h"
 #include "PlateformeQt.h"
 #include "VisionneuseAide.h"
 
@@ -335,9 +336,9 @@ void TestPlateforme::aideHorsDuJeu()
     Ecrire(courant.dossier, "ludoval.html", tables);
     {
         TPlateformeQt plateforme;
-        plateforme.programmeAide = QStringLiteral(LUDOVAL_AIDE);
+        plateforme.aide.programme = QStringLiteral(LUDOVAL_AIDE);
         plateforme.OuvrirAide(QStringLiteral("ludoval.html"), QStringLiteral("Casino"));
-        const qint64 processus = plateforme.ProcessusAide();
+        const qint64 processus = plateforme.aide.Processus();
         QVERIFY(processus > 0);
         QVERIFY(processus != QCoreApplication::applicationPid());
         bool vivant = false;
@@ -345,16 +346,16 @@ void TestPlateforme::aideHorsDuJeu()
         QTRY_VERIFY(vivant);
         // The same viewer takes the next request.
         plateforme.OuvrirAide(QStringLiteral("ludoval.html"), QString());
-        QCOMPARE(plateforme.ProcessusAide(), processus);
+        QCOMPARE(plateforme.aide.Processus(), processus);
         for (QWidget *fenetre : QApplication::topLevelWidgets())
             QVERIFY(!qobject_cast<QTextBrowser *>(fenetre));
     } // and it ends with the platform
 
     // No viewer to run: the program says so itself, and reads no file.
     TPlateformeQt plateforme;
-    plateforme.programmeAide = courant.dossier.filePath(QStringLiteral("ludoval.html")); // not a program
+    plateforme.aide.programme = courant.dossier.filePath(QStringLiteral("ludoval.html")); // not a program
     plateforme.OuvrirAide(QStringLiteral("ludoval.html"), QStringLiteral("Casino"));
-    QCOMPARE(plateforme.ProcessusAide(), 0);
+    QCOMPARE(plateforme.aide.Processus(), 0);
     QTextBrowser *message = nullptr;
     for (QWidget *fenetre : QApplication::topLevelWidgets())
         if (auto *t = qobject_cast<QTextBrowser *>(fenetre); t && t->isVisible())

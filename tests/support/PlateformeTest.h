@@ -16,7 +16,7 @@ class QWidget;
 class TPlateformeTest final : public TPlateforme {
 public:
     TPlateformeTest();  // installs itself
-    ~TPlateformeTest() override; // and puts the real platform back
+    ~TPlateformeTest() override; // and leaves none installed
 
     // ---- scripted by the test ----
     quint32 maintenant = 1000;            // the virtual tick count
