@@ -2,6 +2,7 @@
 // previews and the about box's picture exist at more than one density, and
 // every surface gets the drawing that suits its device pixel ratio. The test
 // runs once at the ordinary ratio and once under QT_SCALE_FACTOR=2.
+#include "JeuEssai.h"
 #include "PlateformeTest.h"
 #include "U_Apropos.h"
 #include "U_Casino.h"
@@ -134,13 +135,6 @@ QImage Rendue(TCarte &carte, qreal densite)
     carte.render(&image);
     return Rgb(image);
 }
-
-class TJeuEssai : public TfrmJeu {
-public:
-    TJeuEssai() : TfrmJeu(TfrmCasino::Fiche) { FinirConstruction(); }
-    void NouvellePartie() override {}
-    void CarteMouseDown(TCarte *) override {}
-};
 } // namespace
 
 class TestDensite : public QObject {
@@ -278,7 +272,7 @@ void TestDensite::barreOutilsSelonLaFenetre()
 {
     // A game window's toolbar, at the ratio of this run's screen: each button
     // shows the drawing of its image that matches it.
-    TJeuEssai fenetre;
+    TJeuEssai fenetre(TfrmCasino::Fiche);
     const QMap<QString, QString> images = {
         {"JeuNouvellePartie", "nouvelle"}, {"AideRegle", "regle"},
         {"JeuChoisirReussite", "choisir"}, {"JeuQuitter", "quitter"},
