@@ -5,7 +5,6 @@
 #include "PlateformeTest.h"
 #include "U_Casino.h"
 
-#include <QAction>
 #include <QSet>
 #include <QTest>
 #include <functional>
@@ -202,8 +201,6 @@ private slots:
     void paireEnFinDeGrille();
     void premierChoixRetire();
     void finDuTalonEtPartieGagnee();
-    void clicsPendantLesOperations();
-    void nouvelleDonnePendantUneOperation();
     void aleatoire();
 };
 
@@ -471,142 +468,6 @@ void TestCasino::finDuTalonEtPartieGagnee()
                 QVERIFY(!c->Visible());
         }
     }
-}
-
-void TestCasino::clicsPendantLesOperations()
-{
-    const quint32 g = GraineAvec(0, 13, 1, 13);
-
-    // During the deal, on cards landed, on the sliding card and on the
-    // stock: nothing is chosen.
-    plateforme.graine = g;
-    for (quint32 t = 40; t < 2200; t += 130)
-        plateforme.InjecterDans(t, [&, t] {
-            for (TCarte *c : fenetre->Talon()->Cartes())
-                if (c->Visible() && c->pos() != positionTalon && t % 3 == 0)
-                    Cliquer(fenetre.get(), c->pos() + QPoint(35, 48)); // a landed or a sliding card
-            Cliquer(fenetre.get(), t % 2 ? pointTalon : PointCarte(0));
-        });
-    fenetre->AfficherPourJouer();
-    plateforme.TraiterEvenements();
-    QVERIFY(!plateforme.InjectionsEnAttente());
-    QCOMPARE(plateforme.journal.count(QStringLiteral("son CarteDistrib.wav async")), 25);
-    QCOMPARE(plateforme.journal.size(), 25);
-    VerifierEtat();
-
-    // During a refusal: the first choice cannot be withdrawn, no third card
-    // is chosen.
-    const TGrille avant = Grille(), talon = Talon();
-    Clic(0);
-    plateforme.InjecterDans(300, [&] { Clic(0); Clic(5); Clic(6); });
-    Clic(24);
-    QCOMPARE(SonsDeSelection(), 2);
-    VerifierEtat();
-
-    // During every step of the removal: its first pause, a slide of each
-    // close-up, the pause between them and after, a slide of the refill.
-    plateforme.Effacer();
-    Clic(0);
-    for (quint32 t : {300u, 1000u + 45u, 1000u + 20u * 90u + 45u, 3070u + 500u, 4070u + 45u, 6140u + 500u, 7140u + 45u,
-                      7140u + 135u})
-        plateforme.InjecterDans(t, [&, t] {
-            Clic(int(t % 23));
-            Clic(int(t % 23) + 1);
-            Cliquer(fenetre.get(), pointTalon);
-        });
-    Clic(1);
-    QVERIFY(!plateforme.InjectionsEnAttente());
-    QCOMPARE(SonsDeSelection(), 2);
-    QVERIFY(plateforme.bips.isEmpty());
-    VerifierGrille(avant.mid(2) + talon.mid(0, 2));
-    VerifierEtat();
-}
-
-void TestCasino::nouvelleDonnePendantUneOperation()
-{
-    const quint32 g = GraineAvec(0, 13, 1, 13);
-
-    // A new deal at any step of a removal: the removal stops at its next
-    // pause or slide; only the new deal's 25 slides follow the request, and
-    // the new table is whole.
-    for (quint32 instant : {500u, 1000u + 45u, 3070u + 500u, 4070u + 100u * 9u + 45u, 6140u + 500u, 7140u + 45u, 7140u + 135u}) {
-        fenetre = std::make_unique<TfrmCasino>();
-        Jouer(g);
-        Clic(0);
-        quint32 demande = 0;
-        plateforme.InjecterDans(instant, [&] {
-            demande = plateforme.maintenant;
-            plateforme.graine = g + 1;
-            fenetre->JeuNouvellePartie->trigger();
-            Clic(3); // ignored: the new deal is on its way
-        });
-        Clic(1);
-        plateforme.TraiterEvenements();
-        QVERIFY(demande > 0);
-        const QList<quint32> glissements = InstantsDesGlissements();
-        const auto premier = std::find_if(glissements.begin(), glissements.end(), [&](quint32 t) { return t > demande; });
-        QCOMPARE(glissements.end() - premier, 25);
-        QVERIFY(*premier <= demande + 100); // the new deal's first card, without delay
-        TGrille ordre;
-        for (int p = 0; p < 25; ++p)
-            ordre << Carte(51 - p);
-        VerifierGrille(ordre);
-        QCOMPARE(fenetre->Talon()->Sommet(), 26);
-        VerifierEtat();
-        if (QTest::currentTestFailed())
-            return;
-    }
-
-    // Leaving for the chooser in the middle of a close-up: nothing of the
-    // old grid moves any more, and the next showing deals afresh.
-    fenetre = std::make_unique<TfrmCasino>();
-    Jouer(g);
-    QWidget choix;
-    TfrmJeu::ChoixReussite = &choix;
-    QList<std::pair<QPoint, bool>> figees;
-    Clic(0);
-    plateforme.Effacer();
-    plateforme.InjecterDans(1000 + 10 * 90 + 45, [&] {
-        fenetre->JeuChoisirReussite->trigger();
-        for (TCarte *c : fenetre->Talon()->Cartes())
-            figees.append({c->pos(), c->Visible()});
-    });
-    Clic(1);
-    TfrmJeu::ChoixReussite = nullptr;
-    QVERIFY(!fenetre->isVisible() && choix.isVisible());
-    plateforme.Avancer(10000);
-    QList<std::pair<QPoint, bool>> ensuite;
-    for (TCarte *c : fenetre->Talon()->Cartes())
-        ensuite.append({c->pos(), c->Visible()});
-    QCOMPARE(ensuite, figees);
-    QCOMPARE(InstantsDesGlissements().size(), 10); // the slides before leaving
-    QVERIFY(!fenetre->ClicsBloques());
-    Jouer(g);
-    VerifierEtat();
-
-    // A new deal during a refusal's pause: no mark survives it, not even on a
-    // card that the new deal leaves in the stock.
-    const TMelange melange = Melanger(plateforme, g + 1);
-    int choisie = -1; // a place whose card goes to the stock next time
-    for (int j = 0; j <= 26 && choisie < 0; ++j)
-        if (melange[j].origine >= 27)
-            choisie = 51 - melange[j].origine;
-    QVERIFY(choisie >= 0);
-    fenetre = std::make_unique<TfrmCasino>();
-    Jouer(g);
-    TCarte *marquee = fenetre->Tapis[choisie];
-    Clic(choisie);
-    QVERIFY(marquee->Selectionnee());
-    plateforme.InjecterDans(500, [&] {
-        QVERIFY(marquee->Selectionnee());
-        plateforme.graine = g + 1;
-        fenetre->JeuNouvellePartie->trigger();
-    });
-    Clic((choisie + 12) % 25); // two rows away: refused, whatever its rank
-    plateforme.TraiterEvenements();
-    const auto &cartes = fenetre->Talon()->Cartes();
-    QVERIFY(std::find(cartes.begin(), cartes.end(), marquee) - cartes.begin() <= fenetre->Talon()->Sommet());
-    VerifierEtat(); // every card unmarked, the stock's too
 }
 
 void TestCasino::aleatoire()

@@ -6,7 +6,6 @@
 #include "U_Melange.h"
 
 #include <QAction>
-#include <QScopeGuard>
 #include <QSet>
 #include <QTest>
 #include <functional>
@@ -103,25 +102,6 @@ class TestMelange : public QObject {
 
     const TGraines<TDonne> graines{plateforme, Donne};
 
-    // A deal with a king and an ace, a pair that is refused, and two other
-    // cards that follow each other.
-    struct TRoiAsEtPaire { quint32 graine; int roi, as, a, b; };
-    TRoiAsEtPaire RoiAsEtPaire()
-    {
-        TRoiAsEtPaire t{};
-        t.graine = graines.Premiere([&](const TDonne &d) {
-            t.roi = Place(d.places, 13);
-            t.as = Place(d.places, 1);
-            t.a = t.b = -1;
-            for (int x = 0; x < 8; ++x)
-                for (int y = x + 1; y < 8; ++y)
-                    if (x != t.roi && x != t.as && y != t.roi && y != t.as && Suivent(d.places[x], d.places[y]))
-                        t.a = x, t.b = y;
-            return t.roi >= 0 && t.as >= 0 && t.a >= 0;
-        });
-        return t;
-    }
-
     // A new window (its deck in the order Donne() expects) deals from `graine`.
     void Jouer(quint32 graine)
     {
@@ -160,8 +140,6 @@ private slots:
     void premierChoixRetireEtTalon();
     void partieGagnee();
     void plusAucunCoup();
-    void entreesPendantLesPauses();
-    void nouvelleDonnePendantUneOperation();
     void aleatoire();
 };
 
@@ -498,149 +476,6 @@ void TestMelange::plusAucunCoup()
         QCOMPARE(Texte(), cas.bloquee ? bloquee : premiere);
         VerifierEtat();
     }
-}
-
-void TestMelange::entreesPendantLesPauses()
-{
-    const auto [g, roi, as, a, b] = RoiAsEtPaire();
-    Jouer(g);
-
-    // During the refusal's pause the first choice cannot be withdrawn, nor
-    // a third card chosen.
-    Clic(roi);
-    plateforme.InjecterDans(300, [&] { Clic(roi); Clic(a); });
-    Clic(as);
-    QCOMPARE(fenetre->NbSelection, 0);
-    QCOMPARE(NbMarquees(), 0);
-    QCOMPARE(SonsDeSelection(), 2);
-    VerifierEtat();
-
-    // While a card slides in to cover, neither the place being covered nor
-    // any other card can be chosen.
-    int clicsEnVol = 0;
-    plateforme.aChaqueTraitement = [&] {
-        TCarte *arrivante = Carte(43);
-        if (arrivante->Visible() && arrivante->pos() != positionTalon && clicsEnVol < 3) {
-            ++clicsEnVol;
-            Clic(a);
-            Clic(roi);
-            Cliquer(fenetre.get(), arrivante->pos() + QPoint(35, 48));
-        }
-    };
-    Clic(a);
-    Clic(b);
-    plateforme.aChaqueTraitement = nullptr;
-    QCOMPARE(clicsEnVol, 3);
-    QCOMPARE(fenetre->CartesRestantes, 42);
-    QCOMPARE(fenetre->NbSelection, 0);
-    QCOMPARE(SonsDeSelection(), 4);
-    VerifierEtat();
-
-    // During a deal, clicks on a card sliding in or already laid are ignored.
-    clicsEnVol = 0;
-    plateforme.aChaqueTraitement = [&] {
-        TCarte *c = fenetre->Talon()->Cartes()[fenetre->Talon()->Sommet() + 1];
-        if (fenetre->Talon()->Sommet() == 45 && c->pos() != positionTalon && clicsEnVol < 3) {
-            ++clicsEnVol;
-            Cliquer(fenetre.get(), c->pos() + QPoint(35, 48));
-            Clic(0);
-        }
-    };
-    plateforme.Effacer();
-    fenetre->JeuNouvellePartie->trigger();
-    plateforme.aChaqueTraitement = nullptr;
-    QCOMPARE(clicsEnVol, 3);
-    QCOMPARE(plateforme.journal, QStringList(8, QStringLiteral("son CarteDistrib.wav async")));
-    QCOMPARE(NbMarquees(), 0);
-    VerifierEtat();
-}
-
-void TestMelange::nouvelleDonnePendantUneOperation()
-{
-    const auto [g, roi, as, a, b] = RoiAsEtPaire();
-
-    // Ctrl+N during the refusal's pause: the judgement stops there, and the
-    // new table shows no mark of the old choice.
-    Jouer(g);
-    Clic(roi);
-    plateforme.InjecterDans(400, [&] { fenetre->JeuNouvellePartie->trigger(); });
-    Clic(as);
-    plateforme.TraiterEvenements();
-    QCOMPARE(fenetre->CartesRestantes, 44);
-    QCOMPARE(NbMarquees(), 0);
-    VerifierEtat();
-
-    // Leaving for the chooser during the refusal's pause: the judgement
-    // stops there and leaves the old choice as it was.
-    QWidget choix;
-    TfrmJeu::ChoixReussite = &choix;
-    const auto remettre = qScopeGuard([] { TfrmJeu::ChoixReussite = nullptr; });
-    Jouer(g);
-    Clic(roi);
-    plateforme.InjecterDans(400, [&] { fenetre->JeuChoisirReussite->trigger(); });
-    Clic(as);
-    plateforme.Avancer(2000);
-    QVERIFY(!fenetre->isVisible());
-    QCOMPARE(fenetre->NbSelection, 2);
-    QVERIFY(fenetre->Tapis[roi]->Selectionnee() && fenetre->Tapis[as]->Selectionnee());
-    QCOMPARE(Texte(), QString());
-
-    // Ctrl+N while the first new card slides in: the second place is never
-    // covered, and both chosen cards, back in the stock, lose their marks.
-    Jouer(g);
-    TCarte *premiereArrivante = Carte(43);
-    bool demandee = false;
-    plateforme.aChaqueTraitement = [&] {
-        if (!demandee && premiereArrivante->pos() != positionTalon) {
-            demandee = true;
-            fenetre->JeuNouvellePartie->trigger();
-        }
-    };
-    Clic(a);
-    Clic(b);
-    plateforme.aChaqueTraitement = nullptr;
-    QVERIFY(demandee);
-    plateforme.TraiterEvenements();
-    QCOMPARE(fenetre->CartesRestantes, 44);
-    QCOMPARE(NbMarquees(), 0);
-    VerifierEtat();
-
-    // Leaving for the chooser while the first new card slides in: nothing
-    // of that table is touched afterwards.
-    Jouer(g);
-    demandee = false;
-    TCarte *vieilleB = fenetre->Tapis[b];
-    plateforme.aChaqueTraitement = [&] {
-        if (!demandee && Carte(43)->pos() != positionTalon) {
-            demandee = true;
-            fenetre->JeuChoisirReussite->trigger();
-        }
-    };
-    Clic(a);
-    Clic(b);
-    plateforme.aChaqueTraitement = nullptr;
-    plateforme.Avancer(2000);
-    QVERIFY(!fenetre->isVisible());
-    QVERIFY(choix.isVisible());
-    QCOMPARE(fenetre->Talon()->Sommet(), 42); // one card out, not the second
-    QCOMPARE(fenetre->Tapis[b], vieilleB);
-    QCOMPARE(fenetre->CartesRestantes, 44);
-    QCOMPARE(fenetre->NbSelection, 2);
-    QCOMPARE(Texte(), QString());
-    QCOMPARE(plateforme.journal.count(QStringLiteral("son CarteDistrib.wav async")), 0);
-    // Shown again, it deals afresh.
-    fenetre->AfficherPourJouer();
-    plateforme.TraiterEvenements();
-    QCOMPARE(fenetre->CartesRestantes, 44);
-    VerifierEtat();
-
-    // Ctrl+N in the middle of a deal: the new deal, once the old one has
-    // unwound, is whole.
-    plateforme.InjecterDans(350, [&] { fenetre->JeuNouvellePartie->trigger(); });
-    fenetre->JeuNouvellePartie->trigger();
-    plateforme.TraiterEvenements();
-    QCOMPARE(fenetre->CartesRestantes, 44);
-    VerifierEtat();
 }
 
 void TestMelange::aleatoire()

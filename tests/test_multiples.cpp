@@ -135,10 +135,7 @@ private slots:
     void tirages();
     void retraitsEtFermetures();
     void rangeePleine();
-    void nouvellePartieEnCours();
     void partieEntiere();
-    void entreesPendantLesOperations();
-    void nouvelleDonnePendantUneOperation();
     void aleatoire();
 };
 
@@ -433,30 +430,6 @@ void TestMultiples::rangeePleine()
     VerifierEtat();
 }
 
-void TestMultiples::nouvellePartieEnCours()
-{
-    const quint32 g = graines.Premiere([](const TOrdre &o) { return o[0] == 5 && o[1] == 6; });
-    Jouer(g);
-    Tirer(6);
-    Clic(0);
-    Clic(1);
-    QCOMPARE(fenetre->NbCartesTapis, 6);
-    TCarte *cinq = Carte(0);
-
-    plateforme.graine = g + 1;
-    plateforme.Effacer();
-    fenetre->JeuNouvellePartie->trigger();
-    QCOMPARE(plateforme.journal, QStringList(4, deal));
-    QCOMPARE(fenetre->NbCartesTapis, 4);
-    QCOMPARE(fenetre->Talon()->Sommet(), 47);
-    QCOMPARE(fenetre->BarreEtat()->Texte(), ouverture);
-    // No card of the deck keeps a mark, not even one gathered into the stock.
-    for (TCarte *carte : fenetre->Talon()->Cartes())
-        QVERIFY(!carte->Selectionnee());
-    QVERIFY(!cinq->Selectionnee());
-    VerifierEtat();
-}
-
 void TestMultiples::partieEntiere()
 {
     // Remove a smallest group whenever the row holds one, draw otherwise.
@@ -517,145 +490,6 @@ void TestMultiples::partieEntiere()
             QCOMPARE(fenetre->Talon()->Sommet(), -1);
         }
     }
-}
-
-void TestMultiples::entreesPendantLesOperations()
-{
-    // During the deal: clicks on the stock and on cards already laid are ignored.
-    const quint32 g = graines.Premiere([](const TOrdre &o) { return o[0] == 7 && !Parmi(o, 5, {7, 7}); });
-    plateforme.graine = g;
-    fenetre->AfficherPourJouer();
-    quint32 t0 = plateforme.maintenant;
-    plateforme.Injecter(t0 + 50, [&] { ClicTalon(); });
-    plateforme.Injecter(t0 + 150, [&] { Clic(0); ClicTalon(); });
-    plateforme.Injecter(t0 + 300, [&] { Clic(1); Clic(0, Qt::RightButton); });
-    plateforme.TraiterEvenements();
-    QVERIFY(!plateforme.InjectionsEnAttente());
-    QCOMPARE(plateforme.journal, QStringList(4, deal));
-    QCOMPARE(fenetre->Talon()->Sommet(), 47);
-    VerifierEtat();
-
-    // During a draw's slide: a second draw would claim the same place, and
-    // no mark may change; even the sliding card itself is not to be clicked.
-    TCarte *tiree = fenetre->Talon()->Cartes()[47];
-    int clicsEnVol = 0;
-    plateforme.aChaqueTraitement = [&] {
-        if (tiree->pos() != talon && tiree->pos() != TfrmMultiplesSept::PositionPlace(4) && clicsEnVol < 2) {
-            ++clicsEnVol;
-            Cliquer(fenetre.get(), tiree->pos() + QPoint(35, 10));
-            ClicTalon();
-            Clic(1);
-        }
-    };
-    plateforme.Effacer();
-    ClicTalon();
-    plateforme.aChaqueTraitement = nullptr;
-    QCOMPARE(clicsEnVol, 2);
-    QCOMPARE(plateforme.journal, (QStringList{deal, selection}));
-    QCOMPARE(fenetre->NbCartesTapis, 5);
-    QCOMPARE(fenetre->Talon()->Sommet(), 46);
-    VerifierEtat();
-
-    // During a removal, its close-up and its pause: nothing either.
-    t0 = plateforme.maintenant;
-    plateforme.Injecter(t0 + 40, [&] { ClicTalon(); Clic(2); });
-    plateforme.Injecter(t0 + 200, [&] { Clic(1); });
-    plateforme.Injecter(t0 + 900, [&] { ClicTalon(); Clic(0); Clic(3, Qt::RightButton); });
-    plateforme.Effacer();
-    Clic(0);
-    QVERIFY(!plateforme.InjectionsEnAttente());
-    QCOMPARE(plateforme.journal, (QStringList{selection, deal, deal, deal, deal}));
-    QCOMPARE(fenetre->NbCartesTapis, 4);
-    QCOMPARE(fenetre->Talon()->Sommet(), 46);
-    VerifierEtat();
-    // Once it is over the player plays again.
-    Clic(1);
-    QVERIFY(Carte(1)->Selectionnee());
-}
-
-void TestMultiples::nouvelleDonnePendantUneOperation()
-{
-    // Three marked cards that leave in three steps; a new deal in the first
-    // pause: the removal stops there, and the new table is whole.
-    const quint32 g = graines.Premiere([](const TOrdre &o) { return o[0] == 1 && o[1] == 2 && o[2] == 4 && o[3] != 7; });
-    auto marquerGroupe = [&] {
-        Jouer(g);
-        Clic(0);
-        Clic(1);
-    };
-    for (quint32 delai : {500u, 100u + 45u}) { // in a pause, then in a close-up slide
-        fenetre = std::make_unique<TfrmMultiplesSept>();
-        marquerGroupe();
-        quint32 demande = 0;
-        plateforme.Injecter(plateforme.maintenant + delai, [&] {
-            demande = plateforme.maintenant;
-            plateforme.graine = g + 1;
-            fenetre->JeuNouvellePartie->trigger();
-            Clic(2); // ignored: the new deal is on its way
-        });
-        plateforme.Effacer();
-        Clic(2);
-        plateforme.TraiterEvenements();
-        QVERIFY(demande);
-        QCOMPARE(plateforme.journal.count(selection), 1);
-        const QList<quint32> donnes = InstantsDesDonnes();
-        QVERIFY(donnes.size() >= 4);
-        QVERIFY(donnes[donnes.size() - 4] <= demande + 100); // the new deal begins at once
-        QCOMPARE(fenetre->NbCartesTapis, 4);
-        QCOMPARE(fenetre->Talon()->Sommet(), 47);
-        QCOMPARE(fenetre->BarreEtat()->Texte(), ouverture);
-        VerifierEtat();
-    }
-
-    // A new deal during a draw's slide: the card never takes its place.
-    fenetre = std::make_unique<TfrmMultiplesSept>();
-    Jouer(g);
-    plateforme.InjecterDans(40, [&] { fenetre->JeuNouvellePartie->trigger(); });
-    ClicTalon();
-    plateforme.TraiterEvenements();
-    QCOMPARE(fenetre->NbCartesTapis, 4);
-    QCOMPARE(fenetre->BarreEtat()->Texte(), ouverture);
-    VerifierEtat();
-
-    // Leaving for the chooser in the middle of a removal: nothing of the
-    // old row is touched afterwards.
-    fenetre = std::make_unique<TfrmMultiplesSept>();
-    marquerGroupe();
-    QWidget choix;
-    TfrmJeu::ChoixReussite = &choix;
-    struct TVue { QList<QPoint> positions; QList<bool> visibles, marques; int n; QString texte; };
-    auto vue = [&] {
-        TVue v{{}, {}, {}, fenetre->NbCartesTapis, fenetre->BarreEtat()->Texte()};
-        for (TCarte *c : fenetre->Talon()->Cartes()) {
-            v.positions << c->pos();
-            v.visibles << c->Visible();
-            v.marques << c->Selectionnee();
-        }
-        return v;
-    };
-    TVue alors;
-    plateforme.InjecterDans(600, [&] {
-        fenetre->JeuChoisirReussite->trigger();
-        alors = vue();
-    });
-    Clic(2);
-    plateforme.Avancer(5000);
-    TfrmJeu::ChoixReussite = nullptr;
-    QVERIFY(!fenetre->isVisible());
-    QVERIFY(choix.isVisible());
-    QVERIFY(!fenetre->ClicsBloques());
-    const TVue apres = vue();
-    QCOMPARE(apres.positions, alors.positions);
-    QCOMPARE(apres.visibles, alors.visibles);
-    QCOMPARE(apres.marques, alors.marques);
-    QCOMPARE(apres.n, alors.n);
-    QCOMPARE(apres.texte, sommeCorrecte);
-    // Shown again, it deals afresh.
-    plateforme.graine = g;
-    fenetre->AfficherPourJouer();
-    plateforme.TraiterEvenements();
-    QCOMPARE(fenetre->BarreEtat()->Texte(), ouverture);
-    VerifierEtat();
 }
 
 void TestMultiples::aleatoire()

@@ -119,8 +119,6 @@ private slots:
     void paireAcceptee();
     void paireRefusee();
     void paquetVide();
-    void clicsPendantJugementEtDonne();
-    void nouvelleDonnePendantUnJugement();
     void partieGagnee();
     void aleatoire();
 };
@@ -316,127 +314,6 @@ void TestPaquets::paquetVide()
     QCOMPARE(fenetre->Paquet1, autre);
     QCOMPARE(plateforme.journal, QStringList{sonSelection});
     VerifierEtat();
-}
-
-void TestPaquets::clicsPendantJugementEtDonne()
-{
-    // Two equal tops a and b, and a third top c of another rank.
-    int a = -1, b = -1, c = -1;
-    Jouer(graines.Premiere([&](const TDonne &r) {
-        if (!DeuxDessus(r, true, a, b))
-            return false;
-        for (c = 0; c < nbPaquets; ++c)
-            if (r[c][3] != r[a][3])
-                return true;
-        return false;
-    }));
-
-    // While a pair is judged: the other top, the card now showing beneath
-    // a gone top, the same again once turned face up.
-    Clic(a);
-    plateforme.InjecterDans(300, [&] { Clic(c); Clic(a); Clic(b, Qt::RightButton); });
-    plateforme.InjecterDans(1300, [&] { Clic(a); Clic(c); });
-    Clic(b);
-    QCOMPARE(fenetre->CartesRestantes, 50);
-    QCOMPARE(plateforme.journal, (QStringList{sonSelection, sonSelection}));
-    VerifierEtat();
-    QCOMPARE(fenetre->NbSelection, 0);
-
-    // While a mismatch is shown: neither withdrawing the first choice nor
-    // choosing a third packet.
-    plateforme.Effacer();
-    Clic(a);
-    plateforme.InjecterDans(300, [&] { Clic(a); Clic(b); Clic(c); });
-    Clic(c);
-    QCOMPARE(plateforme.journal, (QStringList{sonSelection, sonSelection}));
-    QCOMPARE(fenetre->CartesRestantes, 50);
-    VerifierEtat();
-    QCOMPARE(fenetre->NbSelection, 0);
-
-    // During the deal: clicks on the flying card, on a card already in its
-    // packet and on the stock, while a choice of the old game is open.
-    Clic(c);
-    const auto &cartes = fenetre->Talon()->Cartes();
-    int enVol = 0, posees = 0, talon = 0;
-    plateforme.aChaqueTraitement = [&] {
-        const int n = int(plateforme.journal.count(sonDonne));
-        if (n >= 52)
-            return;
-        TCarte *carte = cartes[IndiceDonne(n % 13, n / 13)];
-        const QPoint cible = TfrmPetitsPaquets::PositionPaquet(n % 13);
-        if (carte->Visible() && (carte->pos() - cible).manhattanLength() > 40 && enVol < 3) {
-            ++enVol;
-            Cliquer(fenetre.get(), carte->pos() + QPoint(35, 48));
-        } else if (n > 0 && n % 5 == 0 && posees < 3) {
-            ++posees;
-            Cliquer(fenetre.get(), Centre(0));
-        } else if (n > 2 && n % 7 == 0 && talon < 3) {
-            ++talon;
-            Cliquer(fenetre.get(), QPoint(600, 410), Qt::RightButton);
-        }
-    };
-    plateforme.Effacer();
-    fenetre->JeuNouvellePartie->trigger();
-    plateforme.aChaqueTraitement = nullptr;
-    QCOMPARE(enVol, 3);
-    QCOMPARE(posees, 3);
-    QCOMPARE(talon, 3);
-    QCOMPARE(plateforme.journal.count(sonDonne), 52);
-    QCOMPARE(plateforme.journal.size(), 52); // no choice, no judgement
-    QCOMPARE(fenetre->NbSelection, 0);
-    QCOMPARE(fenetre->CartesRestantes, 52);
-    VerifierEtat();
-}
-
-void TestPaquets::nouvelleDonnePendantUnJugement()
-{
-    int a = -1, b = -1, c = -1, d = -1;
-    const quint32 g = graines.Premiere([&](const TDonne &r) { return DeuxDessus(r, true, a, b) && DeuxDessus(r, false, c, d); });
-
-    // "Nouvelle Partie" in the first pause of a pair, in its second, and
-    // while a mismatch is shown: the judgement stops at once, touches the
-    // table no more, and the new deal follows it, whole.
-    struct TCas { int premier, second; quint32 delai; };
-    for (const TCas cas : {TCas{a, b, 400}, TCas{a, b, 1400}, TCas{c, d, 400}}) {
-        fenetre = std::make_unique<TfrmPetitsPaquets>();
-        Jouer(g);
-        Clic(cas.premier);
-        quint32 demande = 0;
-        plateforme.InjecterDans(cas.delai, [&] {
-            demande = plateforme.maintenant;
-            fenetre->JeuNouvellePartie->trigger();
-            QVERIFY(fenetre->ClicsBloques());
-            Clic(cas.premier); // ignored: the new deal is on its way
-        });
-        plateforme.Effacer();
-        Clic(cas.second);
-        plateforme.TraiterEvenements();
-
-        QStringList attendu{sonSelection};
-        for (int i = 0; i < 52; ++i)
-            attendu << sonDonne;
-        QCOMPARE(plateforme.journal, attendu);
-        QVERIFY(plateforme.sons[1].instant <= demande + 100); // the first card lands one slide later
-        QCOMPARE(fenetre->CartesRestantes, 52);
-        QCOMPARE(fenetre->BarreEtat()->Texte(), choisirPaquet);
-        for (int p = 0; p < nbPaquets; ++p)
-            QCOMPARE(fenetre->SommetPaquet[p], 3);
-        VerifierEtat();
-    }
-
-    // Leaving for the chooser during a judgement drops it; the next showing
-    // deals a game that can be played at once.
-    QWidget choix;
-    TfrmJeu::ChoixReussite = &choix;
-    Clic(a);
-    plateforme.InjecterDans(500, [&] { fenetre->JeuChoisirReussite->trigger(); });
-    Clic(b);
-    TfrmJeu::ChoixReussite = nullptr;
-    QVERIFY(!fenetre->isVisible());
-    Jouer(g);
-    VerifierEtat();
-    Clic(a);
-    QCOMPARE(fenetre->Paquet1, a);
 }
 
 void TestPaquets::partieGagnee()

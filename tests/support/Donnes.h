@@ -18,6 +18,9 @@ struct TCarteMelangee {
 };
 using TMelange = std::array<TCarteMelangee, 52>;
 TMelange Melanger(TPlateformeTest &plateforme, quint32 graine);
+// The same after one deal from each seed in turn: a shuffle mixes the deck
+// in the order the deal before left it.
+TMelange Melanger(TPlateformeTest &plateforme, const QList<quint32> &graines);
 
 // The deals of the seeds as one game reads them: `lire` turns a shuffle into
 // what the game lays where.
