@@ -96,7 +96,7 @@ private:
 // (Le mélange's depends on the deal: its invariants check it), where its
 // places lie, and what the deal of the seed used here must hold.
 struct TFenetreEssai {
-    TJeu jeu;
+    const TDonneesJeu *jeu;
     const char *nom;
     int cartes;
     const char *texte;
@@ -105,7 +105,7 @@ struct TFenetreEssai {
     std::unique_ptr<TfrmJeu> (*creer)(TSuivi &);
     QStringList (*etat)(const TfrmJeu &);
 };
-template <class TFenetre> TFenetreEssai Decrire(TJeu jeu, const char *nom, int cartes, const char *texte, QPoint (*place)(int),
+template <class TFenetre> TFenetreEssai Decrire(const TDonneesJeu *jeu, const char *nom, int cartes, const char *texte, QPoint (*place)(int),
                                                 bool (*graine)(const TMelange &))
 {
     return {jeu, nom, cartes, texte, place, graine,
@@ -114,35 +114,40 @@ template <class TFenetre> TFenetreEssai Decrire(TJeu jeu, const char *nom, int c
                 return Etat(static_cast<const TFenetre &>(f)) << QString::number(f.Talon()->Sommet());
             }};
 }
-const TFenetreEssai fenetres[] = { // in the order of TJeu
+const TFenetreEssai fenetres[] = {
     // Places 40 and 41 make fourteen, 40 and 42 do not.
-    Decrire<TfrmBlocusQuatorze>(TJeu::BlocusQuatorze, "Blocus", 52, "Sélectionnez une carte de bas de colonne.",
+    Decrire<TfrmBlocusQuatorze>(&TfrmBlocusQuatorze::Fiche, "Blocus", 52, "Sélectionnez une carte de bas de colonne.",
                                 TfrmBlocusQuatorze::PositionPlace,
                                 [](const TMelange &m) { return m[40].rang + m[41].rang == 14 && m[40].rang + m[42].rang != 14; }),
     // Places 0 and 1 are a pair; 0 and 24 never touch.
-    Decrire<TfrmCasino>(TJeu::Casino, "Casino", 25, "Choisissez deux cartes.", TfrmCasino::PositionPlace,
+    Decrire<TfrmCasino>(&TfrmCasino::Fiche, "Casino", 25, "Choisissez deux cartes.", TfrmCasino::PositionPlace,
                         [](const TMelange &m) { return m[51].rang == m[50].rang; }),
     // Places 0 and 1 follow each other, 2 and 3 do not.
-    Decrire<TfrmMelange>(TJeu::Melange, "Mélange", 8, nullptr, TfrmMelange::PositionPlace, [](const TMelange &m) {
+    Decrire<TfrmMelange>(&TfrmMelange::Fiche, "Mélange", 8, nullptr, TfrmMelange::PositionPlace, [](const TMelange &m) {
         return std::abs(m[51].rang - m[50].rang) == 1 && std::abs(m[49].rang - m[48].rang) != 1;
     }),
     // Places 0, 1 and 2 add up to a multiple of seven, and only all three.
-    Decrire<TfrmMultiplesSept>(TJeu::MultiplesSept, "Multiples", 4, "Ajoutez une carte au tapis ou sélectionnez des cartes.",
+    Decrire<TfrmMultiplesSept>(&TfrmMultiplesSept::Fiche, "Multiples", 4, "Ajoutez une carte au tapis ou sélectionnez des cartes.",
                                TfrmMultiplesSept::PositionPlace, [](const TMelange &m) {
                                    const int a = m[51].rang, b = m[50].rang, c = m[49].rang;
                                    return a % 7 && (a + b) % 7 && (a + b + c) % 7 == 0;
                                }),
     // The tops of packets 0 and 1 are a pair, those of 2 and 3 are not.
-    Decrire<TfrmPetitsPaquets>(TJeu::PetitsPaquets, "Paquets", 52, "Choisissez un paquet.", TfrmPetitsPaquets::PositionPaquet,
+    Decrire<TfrmPetitsPaquets>(&TfrmPetitsPaquets::Fiche, "Paquets", 52, "Choisissez un paquet.", TfrmPetitsPaquets::PositionPaquet,
                                [](const TMelange &m) { return m[12].rang == m[11].rang && m[10].rang != m[9].rang; }),
 };
-const TFenetreEssai &Fenetre(TJeu jeu) { return fenetres[int(jeu)]; }
+int Indice(const TDonneesJeu *jeu)
+{
+    return int(std::find_if(std::begin(fenetres), std::end(fenetres), [jeu](const auto &f) { return f.jeu == jeu; })
+               - std::begin(fenetres));
+}
+const TFenetreEssai &Fenetre(const TDonneesJeu *jeu) { return fenetres[Indice(jeu)]; }
 
 // All that the player could see or change: the game's state, the status
 // text and every card of the deck as it lies.
 QStringList Cliche(const TfrmJeu &f)
 {
-    QStringList c = Fenetre(f.Jeu()).etat(f) << f.BarreEtat()->Texte();
+    QStringList c = Fenetre(&f.Donnees()).etat(f) << f.BarreEtat()->Texte();
     for (const TCarte *k : f.Talon()->Cartes())
         c << QStringLiteral("%1/%2 at %3,%4 shown %5 face %6 marked %7 tag %8")
                  .arg(k->Valeur()).arg(int(k->Couleur())).arg(k->x()).arg(k->y())
@@ -159,7 +164,7 @@ constexpr int aucune = -3;
 // table takes clicks; then how many in a row) and the place the player
 // chooses while the table is free.
 struct TOperationEssai {
-    TJeu jeu;
+    const TDonneesJeu *jeu;
     const char *nom;
     QList<int> avant;
     int clic;
@@ -167,21 +172,21 @@ struct TOperationEssai {
     int choixLibre = aucune;
 };
 const TOperationEssai operations[] = {
-    {TJeu::BlocusQuatorze, "deal", {40}, donne, "G52"},
-    {TJeu::BlocusQuatorze, "refusal", {40}, 42, "P p", 43},
-    {TJeu::BlocusQuatorze, "pair", {40}, 41, "p", 28}, // 28 was covered by 40
-    {TJeu::Casino, "deal", {0}, donne, "G25"},
-    {TJeu::Casino, "refusal", {0}, 24, "P"},
-    {TJeu::Casino, "removal", {0}, 1, "P G23 P G23 P G2"},
-    {TJeu::Melange, "deal", {0}, donne, "G8"},
-    {TJeu::Melange, "refusal", {2}, 3, "P"},
-    {TJeu::Melange, "cover", {0}, 1, "G2"},
-    {TJeu::MultiplesSept, "deal", {talon, 0}, donne, "G4"},
-    {TJeu::MultiplesSept, "draw", {}, talon, "G"},
-    {TJeu::MultiplesSept, "removal", {0, 1}, 2, "G3 P G2 P G P"},
-    {TJeu::PetitsPaquets, "deal", {0}, donne, "G52"},
-    {TJeu::PetitsPaquets, "pair", {0}, 1, "P2"},
-    {TJeu::PetitsPaquets, "mismatch", {2}, 3, "P"},
+    {&TfrmBlocusQuatorze::Fiche, "deal", {40}, donne, "G52"},
+    {&TfrmBlocusQuatorze::Fiche, "refusal", {40}, 42, "P p", 43},
+    {&TfrmBlocusQuatorze::Fiche, "pair", {40}, 41, "p", 28}, // 28 was covered by 40
+    {&TfrmCasino::Fiche, "deal", {0}, donne, "G25"},
+    {&TfrmCasino::Fiche, "refusal", {0}, 24, "P"},
+    {&TfrmCasino::Fiche, "removal", {0}, 1, "P G23 P G23 P G2"},
+    {&TfrmMelange::Fiche, "deal", {0}, donne, "G8"},
+    {&TfrmMelange::Fiche, "refusal", {2}, 3, "P"},
+    {&TfrmMelange::Fiche, "cover", {0}, 1, "G2"},
+    {&TfrmMultiplesSept::Fiche, "deal", {talon, 0}, donne, "G4"},
+    {&TfrmMultiplesSept::Fiche, "draw", {}, talon, "G"},
+    {&TfrmMultiplesSept::Fiche, "removal", {0, 1}, 2, "G3 P G2 P G P"},
+    {&TfrmPetitsPaquets::Fiche, "deal", {0}, donne, "G52"},
+    {&TfrmPetitsPaquets::Fiche, "pair", {0}, 1, "P2"},
+    {&TfrmPetitsPaquets::Fiche, "mismatch", {2}, 3, "P"},
 };
 
 // A stretch of time an operation spends waiting, from its start: a pause,
@@ -239,7 +244,7 @@ class TestPauses : public QObject {
 
     // A new window of the game, dealt from `graine`. Its table is looked at,
     // never painted: a deal costs a tenth as much.
-    void Ouvrir(TJeu jeu, quint32 graine)
+    void Ouvrir(const TDonneesJeu *jeu, quint32 graine)
     {
         fenetre.reset();
         suivi = TSuivi(&plateforme);
@@ -249,7 +254,7 @@ class TestPauses : public QObject {
     }
     void Clic(int place, Qt::MouseButton bouton = Qt::LeftButton)
     {
-        const QPoint coin = place == talon ? fenetre->Talon()->PositionTalon() : Fenetre(fenetre->Jeu()).place(place);
+        const QPoint coin = place == talon ? fenetre->Talon()->PositionTalon() : Fenetre(&fenetre->Donnees()).place(place);
         Cliquer(fenetre.get(), coin + QPoint(30, 30), bouton);
     }
     // A new deal from the menu, the keyboard or the toolbar.
@@ -293,14 +298,14 @@ class TestPauses : public QObject {
     {
         VERIFIER_INVARIANTS(*fenetre);
         QCOMPARE(suivi.profondeurMax, 1);
-        const TFenetreEssai &jeu = Fenetre(fenetre->Jeu());
+        const TFenetreEssai &jeu = Fenetre(&fenetre->Donnees());
         const TMelange melange = Melanger(plateforme, sequence);
         for (int i = 0; i < 52; ++i) {
             const TCarte *carte = fenetre->Talon()->Cartes()[i];
             QCOMPARE(4 * (carte->Valeur() - 1) + int(carte->Couleur()), melange[i].origine); // rank then suit
             QVERIFY(!carte->Selectionnee());
         }
-        QCOMPARE(jeu.etat(*fenetre), etatsFrais[int(jeu.jeu)]);
+        QCOMPARE(jeu.etat(*fenetre), etatsFrais[Indice(jeu.jeu)]);
         if (jeu.texte)
             QCOMPARE(fenetre->BarreEtat()->Texte(), QString::fromUtf8(jeu.texte));
         QCOMPARE(plateforme.journal.mid(suivi.donnes.last().journal),
@@ -337,7 +342,7 @@ void TestPauses::operationsInterrompues()
 {
     QFETCH(int, ligne);
     const TOperationEssai &op = operations[ligne];
-    const quint32 g = graines[int(op.jeu)];
+    const quint32 g = graines[Indice(op.jeu)];
     // The seeds of the deals so far when the operation ends, its own if it
     // is a deal; and the seed of the deal that interrupts it.
     const QList<quint32> avant = op.clic == donne ? QList<quint32>{g, g + 1} : QList<quint32>{g};
