@@ -9,6 +9,10 @@
 #include <QRandomGenerator>
 #include <functional>
 
+#ifndef LUDOVAL_PAS_AU_HASARD
+#define LUDOVAL_PAS_AU_HASARD 3000
+#endif
+
 class TfrmJeu;
 
 using TPointAuHasard = std::function<QPoint(QRandomGenerator &)>;
@@ -20,7 +24,9 @@ struct TParcoursAleatoire {
     // Checks the game's state whenever no operation is under way; fails the
     // current test on a broken invariant.
     std::function<void()> verifier;
-    int pas = 3000;
+    // Under the sanitizers, which slow a step several times, the walks are
+    // shorter; the soak (bench/soak) walks for as long as it is asked.
+    int pas = LUDOVAL_PAS_AU_HASARD;
     quint32 graine = 20261208;
 };
 
