@@ -14,6 +14,16 @@ bilan() { # the closing line, and the status
     [[ $echecs -eq 0 ]]
 }
 
+# On a loaded machine the program may answer late: a check on what the
+# screen shows waits for it, for up to ten seconds, and says why it failed
+# only at its last try.
+bientot() { # command...
+    for _ in $(seq 50); do
+        "$@" 2>/dev/null && return 0
+        sleep 0.2
+    done
+    "$@"
+}
 fenetre() { # title regex: the id of the window so named once it is on screen
     for _ in $(seq 200); do
         xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 && return 0
@@ -22,6 +32,7 @@ fenetre() { # title regex: the id of the window so named once it is on screen
     return 1
 }
 visible() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+absente() { ! visible "$1"; }
 position() { # id: the client area's top-left corner on the screen
     xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} END {print x, y}'
 }
@@ -32,6 +43,11 @@ capturer() { # id x y w h f
     import -window root -crop "$4x$5+$((X + $2))+$((Y + $3))" +repage "$6" 2>/dev/null
 }
 pareilles() { [[ $(compare -metric AE "$1" "$2" null: 2>&1) == 0 ]]; }
+montre() { # id x y w h image: the region shows the image
+    capturer "$1" "$2" "$3" "$4" "$5" "$travail/montre.png"
+    pareilles "$6" "$travail/montre.png"
+}
+change() { ! montre "$@"; } # id x y w h image: the region no longer shows the image
 attendre_immobile() { # id: until the table no longer moves (a deal has ended)
     capturer "$1" 0 50 792 480 "$travail/avant.png"
     for _ in $(seq 60); do

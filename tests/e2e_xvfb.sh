@@ -62,6 +62,12 @@ pixel() { # id x y: the colour at a client point, as "r,g,b"
     capturer "$1" "$2" "$3" 1 1 "$travail/pixel.png"
     convert "$travail/pixel.png" -format '%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]' info:
 }
+couleur() { [[ $(pixel "$1" "$2" "$3") == "$4" ]]; } # id x y r,g,b
+mesure() { [[ $(taille "$1") == "$2 $3" ]]; } # id w h
+a_le_clavier() { [[ $(xdotool getwindowfocus 2>/dev/null) == "$1" ]]; } # id
+nouvelle() { # windows on screen before: the first one on screen since
+    comm -13 <(echo "$1" | sort) <(fenetres_visibles | sort) | head -1 | grep .
+}
 centree() { # id: the window with its frame lies in the middle of the screen
     local X Y w h g d t b W H
     read -r X Y <<<"$(position "$1")"
@@ -125,26 +131,24 @@ partie() { # title of the pass
         tail -20 "$travail/journal" >&2
         return
     fi
-    sleep 0.5
-    verifier "the chooser is centred with its frame" centree "$choix"
+    verifier "the chooser is centred with its frame" bientot centree "$choix"
     verifier "the chooser carries the program's icon" iconee "$choix"
 
     # Enter, straight away, opens the selected game.
     xdotool key Return
     if jeu=$(fenetre '^Le blocus des quatorze$'); then
-        sleep 0.3
-        if visible '^Ludoval$'; then echec "Enter hides the chooser"; else ok "Enter opens the selected game"; fi
+        if bientot absente '^Ludoval$'; then ok "Enter opens the selected game"; else echec "Enter hides the chooser"; fi
     else
         echec "Enter opens the selected game"
         # On with the rest: a double click on "Blocus des quatorze" opens it.
         clic "$choix" $(label 1) "--repeat 2 --delay 60 1"
         if ! jeu=$(fenetre '^Le blocus des quatorze$'); then echec "a double click opens the game"; return; fi
     fi
-    verifier "the game window is centred with its frame" centree "$jeu"
+    verifier "the game window is centred with its frame" bientot centree "$jeu"
     verifier "the game window carries the program's icon" iconee "$jeu"
     verifier "the deal ends" attendre_immobile "$jeu"
     xdotool key alt+a a
-    verifier "the about box is centred with its frame" centree "$(fenetre '^A propos$' && sleep 0.5)"
+    verifier "the about box is centred with its frame" bientot centree "$(fenetre '^A propos$')"
     xdotool key Return
 
     # Right clicks beside the cards: nothing opens.
@@ -163,17 +167,13 @@ partie() { # title of the pass
     # third is a new choice, not swallowed by anything.
     capturer "$jeu" 5 360 71 96 "$travail/carte0.png"
     clic "$jeu" "${POINT_BAS[0]}" "${POINT_BAS[1]}" 3
-    sleep 0.3
-    capturer "$jeu" 5 360 71 96 "$travail/carte0b.png"
-    if pareilles "$travail/carte0.png" "$travail/carte0b.png"; then echec "a right click chooses a card"; else ok "a right click chooses a card"; fi
+    verifier "a right click chooses a card" bientot change "$jeu" 5 360 71 96 "$travail/carte0.png"
     clic "$jeu" "${POINT_BAS[2]}" "${POINT_BAS[3]}" 3
     sleep 1.6 # the judgement, and its pause when refused
     verifier "a right click completing a choice opens no popup" test "$(combien)" -eq "$n0"
     capturer "$jeu" 135 360 71 96 "$travail/carte2.png"
     clic "$jeu" "${POINT_BAS[4]}" "${POINT_BAS[5]}" 3
-    sleep 0.3
-    capturer "$jeu" 135 360 71 96 "$travail/carte2b.png"
-    if pareilles "$travail/carte2.png" "$travail/carte2b.png"; then echec "the next right click is not lost"; else ok "the next right click is not lost"; fi
+    verifier "the next right click is not lost" bientot change "$jeu" 135 360 71 96 "$travail/carte2.png"
     verifier "no popup after the choices" test "$(combien)" -eq "$n0"
 
     # The menu bar's access letters open its menus.
@@ -184,9 +184,7 @@ partie() { # title of the pass
         local avant
         avant=$(fenetres_visibles)
         xdotool key "alt+$lettre"
-        sleep 0.5
-        popup=$(comm -13 <(echo "$avant" | sort) <(fenetres_visibles | sort) | head -1)
-        if [[ -z $popup ]]; then
+        if ! popup=$(bientot nouvelle "$avant"); then
             echec "Alt+${lettre^^} opens the $menu menu"
             continue
         fi
@@ -199,13 +197,10 @@ partie() { # title of the pass
     # Larger: the cards stay where they were, the status bar goes down.
     capturer "$jeu" 0 50 792 480 "$travail/table.png"
     xdotool windowsize "$jeu" 1000 640
-    sleep 0.8
-    read -r w h <<<"$(taille "$jeu")"
-    verifier "the game window grows" test "$w" -eq 1000 -a "$h" -eq 640
-    capturer "$jeu" 0 50 792 480 "$travail/table-grande.png"
-    verifier "the cards keep their places in a larger window" pareilles "$travail/table.png" "$travail/table-grande.png"
-    verifier "the table colour fills what is added" test "$(pixel "$jeu" 950 580)" = "0,255,255"
-    verifier "the status bar lies at the bottom" test "$(pixel "$jeu" 950 632)" = "166,202,240"
+    verifier "the game window grows" bientot mesure "$jeu" 1000 640
+    verifier "the cards keep their places in a larger window" bientot montre "$jeu" 0 50 792 480 "$travail/table.png"
+    verifier "the table colour fills what is added" bientot couleur "$jeu" 950 580 0,255,255
+    verifier "the status bar lies at the bottom" bientot couleur "$jeu" 950 632 166,202,240
     # Smaller than designed: the window manager refuses, from the window's
     # size hints (without one, nothing stands between a client and a window).
     if [[ $1 == *openbox* ]]; then
@@ -222,9 +217,8 @@ partie() { # title of the pass
 
     # The rules help, beside the game: the game goes on whatever the file.
     xdotool key alt+a r
-    sleep 1.5
     local aide
-    aide=$(pgrep -P "$programme" -x ludoval-aide)
+    aide=$(bientot pgrep -P "$programme" -x ludoval-aide)
     verifier "the help viewer runs in a process of its own" test -n "$aide"
     [[ $1 == *openbox* ]] && verifier "the help viewer shows the rules" fenetre '^Aide de Ludoval$' >/dev/null
     local v
@@ -234,13 +228,7 @@ partie() { # title of the pass
     sleep 0.3
     capturer "$jeu" 0 50 792 480 "$travail/avant-donne.png"
     clic "$jeu" 40 37 1 # "Nouvelle Partie"
-    sleep 1
-    capturer "$jeu" 0 50 792 480 "$travail/pendant-donne.png"
-    if pareilles "$travail/avant-donne.png" "$travail/pendant-donne.png"; then
-        echec "the game goes on beside the help"
-    else
-        ok "the game goes on beside the help"
-    fi
+    verifier "the game goes on beside the help" bientot change "$jeu" 0 50 792 480 "$travail/avant-donne.png"
 
     # "Quitter": the deal runs to its end, then the program ends, and the
     # help viewer with it.
@@ -286,26 +274,27 @@ clavier_et_rafales() {
     mkdir -p "$travail/calme"
     (cd "$travail/calme" && exec "$ludoval" >"$travail/journal" 2>&1) &
     programme=$!
-    local choix jeu touche n x y rouge
+    local choix jeu touche n x y
     if ! choix=$(fenetre '^Ludoval$'); then
         echec "the chooser appears"
         return
     fi
-    sleep 0.5
+    bientot a_le_clavier "$choix"
     # The game list has the keyboard: each key leaves the chooser exactly as
     # a click on the game it leads to does (red label, title, preview, summary).
     for touche in "Down 2" "Down 3" "End 5" "Up 4" "Home 1" "Up 1" "End 5"; do
         read -r touche n <<<"$touche"
-        xdotool key "$touche"
-        sleep 0.3
-        capturer "$choix" 0 0 792 470 "$travail/touche.png"
         read -r x y <<<"$(label "$n")"
-        rouge=$(pixel "$choix" "$x" $((y - 13))) # above the name, in its label
+        xdotool key "$touche"
+        # Taken once the name turns red (above it, in its label).
+        if ! bientot couleur "$choix" "$x" $((y - 13)) 255,0,0; then
+            echec "$touche selects game $n"
+            continue
+        fi
+        capturer "$choix" 0 0 792 470 "$travail/touche.png"
         clic "$choix" "$x" "$y" 1
         sleep 0.3
-        capturer "$choix" 0 0 792 470 "$travail/clic.png"
-        verifier "$touche selects game $n as a click does" test "$rouge" = "255,0,0" -a \
-            "$(compare -metric AE "$travail/touche.png" "$travail/clic.png" null: 2>&1)" = 0
+        verifier "$touche selects game $n as a click does" montre "$choix" 0 0 792 470 "$travail/touche.png"
     done
     xdotool key Return
     verifier "Enter opens the game the keys chose" fenetre '^Les petits paquets$' >/dev/null
@@ -344,27 +333,16 @@ clavier_et_rafales() {
             sleep 0.1
         done
         xdotool mousemove 0 0
-        for _ in $(seq 50); do
-            [[ $(xdotool getwindowfocus 2>/dev/null) == "$jeu" ]] && break
-            sleep 0.1
-        done
-        verifier "after the help, the game has the keyboard focus" test "$(xdotool getwindowfocus)" = "$jeu"
+        verifier "after the help, the game has the keyboard focus" bientot a_le_clavier "$jeu"
         local avant popup
         avant=$(fenetres_visibles)
         xdotool key alt+j
-        sleep 0.5
-        popup=$(comm -13 <(echo "$avant" | sort) <(fenetres_visibles | sort) | head -1)
+        popup=$(bientot nouvelle "$avant")
         verifier "after the help, Alt+J opens the Jeu menu" test -n "$popup"
         [[ -n $popup ]] && xdotool key Escape && sleep 0.3
         capturer "$jeu" 0 50 792 480 "$travail/avant-donne.png"
         xdotool key ctrl+n
-        sleep 1
-        capturer "$jeu" 0 50 792 480 "$travail/pendant-donne.png"
-        if pareilles "$travail/avant-donne.png" "$travail/pendant-donne.png"; then
-            echec "after the help, Ctrl+N deals"
-        else
-            ok "after the help, Ctrl+N deals"
-        fi
+        verifier "after the help, Ctrl+N deals" bientot change "$jeu" 0 50 792 480 "$travail/avant-donne.png"
     else
         echec "the help viewer opens"
     fi
