@@ -149,9 +149,8 @@ QStringList Cliche(const TfrmJeu &f)
 {
     QStringList c = Fenetre(&f.Donnees()).etat(f) << f.BarreEtat()->Texte();
     for (const TCarte *k : f.Talon()->Cartes())
-        c << QStringLiteral("%1/%2 at %3,%4 shown %5 face %6 marked %7 tag %8")
-                 .arg(k->Valeur()).arg(int(k->Couleur())).arg(k->x()).arg(k->y())
-                 .arg(k->Visible()).arg(k->FaceVisible()).arg(k->Selectionnee()).arg(k->Tag());
+        c << QString::asprintf("%d/%d at %d,%d shown %d face %d marked %d tag %d", k->Valeur(), int(k->Couleur()), k->x(),
+                               k->y(), k->Visible(), k->FaceVisible(), k->Selectionnee(), k->Tag());
     return c;
 }
 
@@ -274,14 +273,14 @@ class TestPauses : public QObject {
     // That card, or none.
     TCarte *ClicPris()
     {
+        const QStringList avant = Cliche(*fenetre);
+        const qsizetype journal = plateforme.journal.size();
         int n = 0;
         for (TCarte *carte : fenetre->Talon()->Cartes())
             for (QPoint d : {QPoint(30, 30), QPoint(8, 8), QPoint(62, 8), QPoint(8, 88), QPoint(62, 88)}) {
                 const QPoint point = carte->pos() + d;
                 if (!carte->Visible() || fenetre->childAt(point) != carte)
                     continue;
-                const QStringList avant = Cliche(*fenetre);
-                const qsizetype journal = plateforme.journal.size();
                 Cliquer(fenetre.get(), point, ++n % 2 ? Qt::LeftButton : Qt::RightButton);
                 if (plateforme.journal.size() != journal || Cliche(*fenetre) != avant)
                     return carte;
