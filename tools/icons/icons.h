@@ -38,7 +38,9 @@ inline QImage blankImage(int w, int h)
 using Palette = std::map<char, QColor>;
 bool paintRows(QPainter &p, const std::vector<const char *> &rows, const Palette &palette,
                int x0 = 0, int y0 = 0);
-bool rowsAreSquare(const std::vector<const char *> &rows, int size);
+// A 16 x 16 image of the given rows; null if they are not 16 by 16 or a
+// character has no colour.
+QImage rowsImage(const std::vector<const char *> &rows, const Palette &palette);
 
 // ---- suit shapes, for the program icon and the about-box picture ----
 // The same signs as on the cards, one unit high and centred on the origin.
@@ -66,9 +68,8 @@ extern const FanCard kFan[3];
 extern const QColor kFanOutline;
 void paintCard(QPainter &p, const QPolygon &corners, const QColor &fill, const QColor &outline,
                bool smooth = false);
-// A propos's faceted star.
-extern const QPointF kStarCentre;
-QPolygonF starPolygon(QPointF c, double outer, double inner);
+// A propos's faceted star, in the 16 units of the small image.
+QPolygonF aboutStar();
 QColor aboutColourAt(const QPolygonF &star, QPointF at);
 
 // ---- toolbar_16.cpp: the toolbar images at 16 x 16 ----

@@ -9,6 +9,20 @@
 
 namespace icons {
 
+namespace {
+
+bool rowsAreSquare(const std::vector<const char *> &rows, int size)
+{
+    if (int(rows.size()) != size)
+        return false;
+    for (const char *row : rows)
+        if (int(std::strlen(row)) != size)
+            return false;
+    return true;
+}
+
+} // namespace
+
 // Paints a picture given as rows of characters, one character a pixel; '.'
 // leaves the pixel as it is, any other character takes its colour from the
 // palette. Every row must be as long as the image is wide.
@@ -31,14 +45,15 @@ bool paintRows(QPainter &p, const std::vector<const char *> &rows, const Palette
     return true;
 }
 
-bool rowsAreSquare(const std::vector<const char *> &rows, int size)
+QImage rowsImage(const std::vector<const char *> &rows, const Palette &palette)
 {
-    if (int(rows.size()) != size)
-        return false;
-    for (const char *row : rows)
-        if (int(std::strlen(row)) != size)
-            return false;
-    return true;
+    if (!rowsAreSquare(rows, kTool))
+        return {};
+    QImage img = blankImage(kTool, kTool);
+    QPainter p(&img);
+    if (!paintRows(p, rows, palette))
+        return {};
+    return img;
 }
 
 } // namespace icons

@@ -33,17 +33,11 @@ QImage drawProgramIcon16()
         "occcccccccccccco",
         ".oooooooooooooo.",
     };
-    if (!rowsAreSquare(rows, kTool))
-        return {};
-    QImage img = blankImage(kTool, kTool);
-    QPainter p(&img);
     const Palette palette = {
         {'o', QColor(0x7a, 0x70, 0x60)}, {'c', QColor(0xfb, 0xf8, 0xf0)},
         {'k', kCardBlack}, {'r', kCardRed}, {'g', QColor(0x8c, 0x8a, 0x86)},
     };
-    if (!paintRows(p, rows, palette))
-        return {};
-    return img;
+    return rowsImage(rows, palette);
 }
 
 // From 22 pixels up, the same drawing at any size, on any paint device.

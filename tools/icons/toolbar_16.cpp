@@ -41,18 +41,12 @@ QImage drawQuit()
         ".kdddddddk......",
         "kkkkkkkkkkk.....",
     };
-    if (!rowsAreSquare(rows, kTool))
-        return {};
-    QImage img = blankImage(kTool, kTool);
-    QPainter p(&img);
     const Palette palette = {
         {'k', QColor(0x3b, 0x24, 0x12)}, {'d', QColor(0xb0, 0x6c, 0x32)},
         {'D', QColor(0x86, 0x4e, 0x22)}, {'y', QColor(0xff, 0xd8, 0x20)},
         {'r', QColor(0xe8, 0x14, 0x14)},
     };
-    if (!paintRows(p, rows, palette))
-        return {};
-    return img;
+    return rowsImage(rows, palette);
 }
 
 // Règle du jeu: a purple book, spine on the left and pages at the bottom,
@@ -113,7 +107,7 @@ QImage drawAbout()
 {
     QImage img = blankImage(kTool, kTool);
     QPainter p(&img);
-    const QPolygonF star = starPolygon(kStarCentre, 7.7, 3.5);
+    const QPolygonF star = aboutStar();
     for (int y = 0; y < kTool; ++y)
         for (int x = 0; x < kTool; ++x)
             p.fillRect(x, y, 1, 1, aboutColourAt(star, QPointF(x + 0.5, y + 0.5)));
@@ -188,17 +182,15 @@ QImage drawChoose()
         "ggggskkkkkkkssgg",
         "gggggsssssssssgg",
     };
-    if (!rowsAreSquare(rows, kTool))
-        return {};
-    QImage img = blankImage(kTool, kTool);
-    QPainter p(&img);
     const Palette palette = {
         {'g', QColor(0x1e, 0x7e, 0x34)}, {'s', QColor(0x14, 0x5a, 0x24)},
         {'k', QColor(0x30, 0x30, 0x30)}, {'w', QColor(0xff, 0xff, 0xff)},
         {'r', kCardRed},
     };
-    if (!paintRows(p, rows, palette))
+    QImage img = rowsImage(rows, palette);
+    if (img.isNull())
         return {};
+    QPainter p(&img);
     // A faint grain in the cloth: a sparse diagonal pattern of slightly darker pixels.
     for (int y = 0; y < kTool; ++y)
         for (int x = 0; x < kTool; ++x)

@@ -108,7 +108,7 @@ QImage drawAbout2x(qreal density)
     const int size = qRound(kTool * density);
     constexpr int samples = 4;
     QImage img = blankImage(size, size);
-    const QPolygonF star = starPolygon(kStarCentre, 7.7, 3.5);
+    const QPolygonF star = aboutStar();
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x) {
             int r = 0, g = 0, b = 0;

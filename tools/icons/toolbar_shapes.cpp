@@ -37,6 +37,8 @@ const FanCard kFan[3] = {
 };
 const QColor kFanOutline(0x2c, 0x2c, 0x2c);
 
+namespace {
+
 // A five-pointed star centred at c, points up.
 QPolygonF starPolygon(QPointF c, double outer, double inner)
 {
@@ -52,6 +54,10 @@ QPolygonF starPolygon(QPointF c, double outer, double inner)
 // A propos: a blue star on a black square, each of its points split along
 // its axis into a light and a darker half, as if cut from a faceted stone.
 const QPointF kStarCentre(7.5, 8.4);
+
+} // namespace
+
+QPolygonF aboutStar() { return starPolygon(kStarCentre, 7.7, 3.5); }
 
 // The colour of the picture at a point of its 16 x 16 square.
 QColor aboutColourAt(const QPolygonF &star, QPointF at)
